@@ -36,13 +36,24 @@ public:
 
     void append(std::string_view text);
     void removeAt(int32_t index);  // 1-based; no-op outside 1..count
+    // Removes the first min(n, count) elements; cheap, whatever n.
+    void removeFirst(std::size_t n);
     void reset() noexcept;
     // Reserves room for `elements` elements holding `bytes` bytes in all.
     void reserve(std::size_t elements, std::size_t bytes);
 
+    // Every element, in order, back to back.
+    std::string_view joined() const noexcept;
+
 private:
+    void dropDeadFront();
+
+    // Element i (0-based) holds bytes_[offsets_[first_ + i], offsets_[first_ + i + 1]).
+    // Elements before first_ are removed ones whose bytes are still held until
+    // enough of them pile up to be worth compacting away.
     std::string bytes_;
-    std::vector<uint32_t> ends_;
+    std::vector<uint32_t> offsets_{0};
+    std::size_t first_ = 0;
 };
 
 int32_t arrayCount(const TextArray& array);

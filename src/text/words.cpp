@@ -1,0 +1,18 @@
+#include "text/words.h"
+
+#include "text/random.h"
+
+namespace nalvic {
+
+Text composeWord(const TextArray& pool, int32_t length, int32_t poolSize) {
+    Text word;
+    for (int32_t i = 0; i < length; ++i) word.append(arrayAt(pool, randomInRange(1, poolSize)));
+    return word;
+}
+
+void appendAffixedLine(Text& out, std::string_view prefix, std::string_view line,
+                       std::string_view suffix) {
+    out.append(prefix).append(line).append(suffix).append("\r\n");
+}
+
+}  // namespace nalvic
