@@ -1,0 +1,148 @@
+#include "text/shuffle.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "text/characters.h"
+#include "text/random.h"
+
+namespace nalvic {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+Texts elements(const TextArray& array) {
+    Texts out;
+    for (int32_t i = 1; i <= arrayCount(array); ++i) out.emplace_back(arrayAt(array, i));
+    return out;
+}
+
+// Distinct one- and two-byte elements, so that every move is visible.
+Texts distinctCharacters(int count) {
+    Texts out;
+    for (int i = 0; i < count; ++i) {
+        if (i < 90)
+            out.emplace_back(1, static_cast<char>(0x21 + i));
+        else
+            out.push_back({static_cast<char>(0x81 + (i - 90) / 190), static_cast<char>(0x40 + (i - 90) % 190)});
+    }
+    return out;
+}
+
+TextArray arrayOf(const Texts& texts) {
+    TextArray array;
+    for (const auto& text : texts) arrayAppend(array, text);
+    return array;
+}
+
+// The block stage as literally as it can be written: draw, copy, remove
+// from a list that shifts.
+Texts shuffledByShiftingList(Texts list) {
+    Texts out;
+    const auto block = [&](std::size_t k) {
+        for (std::size_t n = k; n >= 1; --n) {
+            const auto c = static_cast<std::size_t>(randomInRange(1, static_cast<int32_t>(n)));
+            out.push_back(list[c - 1]);
+            list.erase(list.begin() + static_cast<std::ptrdiff_t>(c) - 1);
+        }
+    };
+    while (list.size() > static_cast<std::size_t>(shuffleBlockSize)) block(shuffleBlockSize);
+    block(list.size());
+    return out;
+}
+
+Text shuffleText(const Text& source) {
+    Text text = source;
+    TextArray characters;
+    TextArray shuffled;
+    segmentCharacters(text, characters);
+    shuffleAllBlocks(characters, shuffled);
+    EXPECT_EQ(arrayCount(characters), 0);
+    return joinElements(shuffled);
+}
+
+TEST(Shuffle, KnownArrangementsFromStateOne) {
+    seedRandom(1);
+    EXPECT_EQ(shuffleText("abcd"), "bdac");
+    seedRandom(1);
+    EXPECT_EQ(shuffleText("abcdefgh"), "bcgaefdh");
+    seedRandom(1);
+    EXPECT_EQ(shuffleText(""), "");
+    EXPECT_EQ(shuffleText("\xA3\xE1"), "a");
+    EXPECT_EQ(shuffleText("x\xB0"), "x");
+}
+
+TEST(Shuffle, DrawsExactlyAsTheShiftingList) {
+    for (const int count : {2, 3, 17, 2999, 3000, 3001, 6000, 7000, 12345}) {
+        const Texts source = distinctCharacters(count);
+        seedRandom(1);
+        const Texts expected = shuffledByShiftingList(source);
+        const int32_t nextDrawExpected = randomInRange(0, 32767);
+
+        TextArray from = arrayOf(source);
+        TextArray to;
+        arrayAppend(to, "kept");
+        seedRandom(1);
+        shuffleAllBlocks(from, to);
+        Texts got = elements(to);
+        ASSERT_EQ(got.front(), "kept");
+        got.erase(got.begin());
+        ASSERT_EQ(got, expected) << count << " characters";
+        // The same number of generator steps was spent.
+        EXPECT_EQ(randomInRange(0, 32767), nextDrawExpected) << count << " characters";
+    }
+}
+
+TEST(Shuffle, EveryBlockKeepsItsCharacters) {
+    const Texts source = distinctCharacters(7000);
+    TextArray from = arrayOf(source);
+    TextArray to;
+    seedRandom(1);
+    shuffleAllBlocks(from, to);
+    const Texts got = elements(to);
+    ASSERT_EQ(got.size(), source.size());
+    for (std::size_t begin = 0; begin < source.size(); begin += shuffleBlockSize) {
+        const auto end = std::min(source.size(), begin + shuffleBlockSize);
+        Texts before(source.begin() + static_cast<std::ptrdiff_t>(begin), source.begin() + static_cast<std::ptrdiff_t>(end));
+        Texts after(got.begin() + static_cast<std::ptrdiff_t>(begin), got.begin() + static_cast<std::ptrdiff_t>(end));
+        EXPECT_NE(before, after) << "block at " << begin << " was not shuffled";
+        std::sort(before.begin(), before.end());
+        std::sort(after.begin(), after.end());
+        EXPECT_EQ(before, after) << "block at " << begin;
+    }
+}
+
+TEST(Shuffle, ALoneLastCharacterStaysLast) {
+    const Texts source = distinctCharacters(3001);
+    TextArray from = arrayOf(source);
+    TextArray to;
+    shuffleAllBlocks(from, to);
+    EXPECT_EQ(arrayAt(to, 3001), source.back());
+}
+
+TEST(ShuffleBlock, MovesOnlyTheFirstKElements) {
+    TextArray from = arrayOf({"a", "b", "c", "d", "e"});
+    TextArray to;
+    shuffleBlock(from, to, 3);
+    EXPECT_EQ(elements(from), (Texts{"d", "e"}));
+    Texts moved = elements(to);
+    std::sort(moved.begin(), moved.end());
+    EXPECT_EQ(moved, (Texts{"a", "b", "c"}));
+    // A count beyond what is there takes what is there.
+    shuffleBlock(from, to, 10);
+    EXPECT_EQ(arrayCount(from), 0);
+    EXPECT_EQ(arrayCount(to), 5);
+    shuffleBlock(from, to, -1);
+    EXPECT_EQ(arrayCount(to), 5);
+}
+
+TEST(JoinElements, ConcatenatesInOrder) {
+    EXPECT_EQ(joinElements(TextArray{}), "");
+    EXPECT_EQ(joinElements(arrayOf({"\xD6\xD0", "", "\r", "\n"})), "\xD6\xD0\r\n");
+}
+
+}  // namespace
+}  // namespace nalvic

@@ -1,0 +1,146 @@
+#include "text/text_array.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "scan_reference.h"
+
+namespace nalvic {
+namespace {
+
+std::vector<std::string> elements(const TextArray& array) {
+    std::vector<std::string> out;
+    for (int32_t i = 1; i <= arrayCount(array); ++i) out.emplace_back(arrayAt(array, i));
+    return out;
+}
+
+TextArray arrayOf(const std::vector<std::string>& texts) {
+    TextArray array;
+    for (const auto& text : texts) arrayAppend(array, text);
+    return array;
+}
+
+using Texts = std::vector<std::string>;
+
+TEST(TextArray, AppendsCopiesIncludingEmptyElements) {
+    TextArray array;
+    std::string text = "\xD6\xD0";
+    arrayAppend(array, text);
+    arrayAppend(array, "");
+    arrayAppend(array, "abc");
+    text = "changed";
+    EXPECT_EQ(elements(array), (Texts{"\xD6\xD0", "", "abc"}));
+}
+
+TEST(TextArray, ReportsTheTwoKindsOfIndexError) {
+    const auto kindOf = [](const TextArray& array, int32_t index) {
+        try {
+            (void)arrayAt(array, index);
+        } catch (const ArrayIndexError& error) {
+            return error.kind();
+        }
+        ADD_FAILURE() << "no error for index " << index;
+        return ArrayIndexError::Kind::BelowOne;
+    };
+    const TextArray empty;
+    EXPECT_EQ(kindOf(empty, 1), ArrayIndexError::Kind::BeyondCount);
+    EXPECT_EQ(kindOf(empty, 0), ArrayIndexError::Kind::BelowOne);
+    const TextArray two = arrayOf({"a", "b"});
+    EXPECT_EQ(kindOf(two, -5), ArrayIndexError::Kind::BelowOne);
+    EXPECT_EQ(kindOf(two, 3), ArrayIndexError::Kind::BeyondCount);
+    EXPECT_EQ(arrayAt(two, 2), "b");
+}
+
+TEST(TextArray, RemoveAtShiftsLaterElementsAndIgnoresBadIndexes) {
+    TextArray array = arrayOf({"a", "bb", "", "\xD6\xD0", "e"});
+    arrayRemoveAt(array, 0);
+    arrayRemoveAt(array, 6);
+    arrayRemoveAt(array, -1);
+    EXPECT_EQ(arrayCount(array), 5);
+    arrayRemoveAt(array, 2);
+    EXPECT_EQ(elements(array), (Texts{"a", "", "\xD6\xD0", "e"}));
+    arrayRemoveAt(array, 4);
+    arrayRemoveAt(array, 1);
+    EXPECT_EQ(elements(array), (Texts{"", "\xD6\xD0"}));
+    arrayAppend(array, "z");
+    EXPECT_EQ(elements(array), (Texts{"", "\xD6\xD0", "z"}));
+}
+
+TEST(TextArray, BehavesLikeAListUnderMixedEdits) {
+    std::mt19937 engine(3);
+    TextArray array;
+    std::vector<std::string> model;
+    for (int step = 0; step < 5000; ++step) {
+        const int action = static_cast<int>(engine() % 10);
+        if (action < 5) {
+            const std::string text(engine() % 4, static_cast<char>('a' + step % 26));
+            arrayAppend(array, text);
+            model.push_back(text);
+        } else if (action < 8) {
+            const auto index = static_cast<int32_t>(engine() % (model.size() + 2));
+            arrayRemoveAt(array, index);
+            if (index >= 1 && index <= static_cast<int32_t>(model.size()))
+                model.erase(model.begin() + index - 1);
+        } else if (action < 9) {
+            const std::size_t n = engine() % 5;
+            array.removeFirst(n);
+            model.erase(model.begin(), model.begin() + static_cast<std::ptrdiff_t>(std::min(n, model.size())));
+        } else if (step % 500 == 0) {
+            arrayReset(array);
+            model.clear();
+        }
+        ASSERT_EQ(arrayCount(array), static_cast<int32_t>(model.size()));
+    }
+    EXPECT_EQ(elements(array), model);
+    std::string joined;
+    for (const auto& text : model) joined += text;
+    EXPECT_EQ(array.joined(), joined);
+}
+
+TEST(TextSplit, CutsAtLineBreaks) {
+    struct Case {
+        std::string text;
+        Texts expected;
+    };
+    const Case cases[] = {
+        {"a\r\nb", {"a", "b"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"\r\na", {"", "a"}},
+        {"\r\n", {""}},
+        {"\r\n\r\n", {"", ""}},
+        {"abc", {"abc"}},
+        {"", {}},
+        {"\r\r\n\n", {"\r", "\n"}},
+        // A lead byte takes the "\r" as its second byte.
+        {"\x80\r\nx", {"\x80\r\nx"}},
+        {"\xD6\xD0\r\n", {"\xD6\xD0"}},
+        // An incomplete last character stays in the last element.
+        {"a\r\n\xD6", {"a", "\xD6"}},
+        {"\xD6", {"\xD6"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(elements(textSplit(c.text, "\r\n")), c.expected) << testing::PrintToString(c.text);
+}
+
+TEST(TextSplit, EmptyDelimiterGivesTheWholeText) {
+    EXPECT_EQ(elements(textSplit("a\r\nb", "")), (Texts{"a\r\nb"}));
+    EXPECT_EQ(elements(textSplit("", "")), Texts{});
+}
+
+TEST(TextSplit, AgreesWithTheByteByByteScanOnRandomTexts) {
+    std::mt19937 engine(11);
+    for (int round = 0; round < 20000; ++round) {
+        const std::string text = reference::randomText(engine, 40);
+        const std::string delimiter = round % 3 == 0 ? "\r\n" : reference::randomText(engine, 3);
+        ASSERT_EQ(elements(textSplit(text, delimiter)), reference::split(text, delimiter))
+            << "text " << testing::PrintToString(text) << " delimiter "
+            << testing::PrintToString(delimiter);
+    }
+}
+
+}  // namespace
+}  // namespace nalvic
