@@ -5,7 +5,12 @@
 
 namespace nalvic {
 
-std::string defaultSiteAddress() { return NALVIC_SITE_ADDRESS; }
+std::string defaultSiteAddress() {
+    // A trailing slash in the build setting would double the paths' slash.
+    std::string address = NALVIC_SITE_ADDRESS;
+    while (address.ends_with('/')) address.pop_back();
+    return address;
+}
 
 std::string announcementUrl(const App& app) { return app.siteAddress + "/velbrin/gonggao.txt"; }
 
