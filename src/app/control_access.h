@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -38,6 +39,10 @@ public:
     virtual void setProgressPosition(std::string_view control, int32_t value) = 0;
     // Enables or disables a button (used to keep jobs from overlapping).
     virtual void setEnabled(std::string_view control, bool enabled) = 0;
+    // Runs `task` on the user-interface thread and waits for it, so that a
+    // job can use a service that belongs to that thread (a message box).
+    // Skipped once the window has closed.
+    virtual void runOnUiThread(const std::function<void()>& task) = 0;
 
     // A modal box with one OK button; the title defaults to "信息：".
     virtual void showMessage(std::string_view message,

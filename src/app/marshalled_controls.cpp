@@ -36,4 +36,6 @@ void MarshalledControls::setEnabled(std::string_view control, bool enabled) {
     bridge_.call([&] { uiSetEnabled(control, enabled); });
 }
 
+void MarshalledControls::runOnUiThread(const std::function<void()>& task) { bridge_.call(task); }
+
 }  // namespace nalvic

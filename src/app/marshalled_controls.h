@@ -21,6 +21,7 @@ public:
     void setProgressMaximum(std::string_view control, int32_t value) final;
     void setProgressPosition(std::string_view control, int32_t value) final;
     void setEnabled(std::string_view control, bool enabled) final;
+    void runOnUiThread(const std::function<void()>& task) final;
 
     UiBridge& bridge() { return bridge_; }
 
