@@ -5,7 +5,11 @@
 namespace nalvic {
 
 void setButtonsEnabled(ControlAccess& controls, JobButtons buttons, bool enabled) {
-    for (auto button : buttons) controls.setEnabled(button, enabled);
+    // One step on the user-interface thread, so that no click can fall
+    // between the buttons of one job.
+    controls.runOnUiThread([&] {
+        for (auto button : buttons) controls.setEnabled(button, enabled);
+    });
 }
 
 void startStage(App& app, JobButtons buttons, std::function<void()> stage) {
