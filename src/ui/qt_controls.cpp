@@ -1,0 +1,194 @@
+#include "ui/qt_controls.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+
+#include "app/handlers.h"
+#include "ui/gbk_codec.h"
+#include "ui/help_window.h"
+#include "ui/main_window.h"
+#include "ui/window_style.h"
+
+namespace nalvic {
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The logical range of a progress bar, kept beside the widget: a bar whose
+// maximum is 0 shows an empty range of 0..1 instead of Qt's busy indicator.
+constexpr const char* kMaximum = "nalvicMaximum";
+constexpr const char* kPosition = "nalvicPosition";
+
+void showProgress(QProgressBar& bar) {
+    const int maximum = bar.property(kMaximum).toInt();
+    const int position = bar.property(kPosition).toInt();
+    bar.setRange(0, maximum > 0 ? maximum : 1);
+    bar.setValue(std::min(position, maximum));
+}
+
+Text boxText(const QWidget* widget) {
+    if (auto* large = qobject_cast<const QPlainTextEdit*>(widget))
+        return unicodeToGbk(large->document()->toRawText(), true);
+    if (auto* line = qobject_cast<const QLineEdit*>(widget)) return unicodeToGbk(line->text(), true);
+    if (auto* label = qobject_cast<const QLabel*>(widget)) return unicodeToGbk(label->text(), true);
+    return {};
+}
+
+}  // namespace
+
+QtEventLoopBridge::QtEventLoopBridge()
+    : loopBridge_([this](std::function<void()> task) {
+          QMetaObject::invokeMethod(&context_, std::move(task), Qt::QueuedConnection);
+      }) {}
+
+QtControls::QtControls() : MarshalledControls(loopBridge_) {}
+
+QtControls::~QtControls() {
+    loopBridge_.close();
+    delete help_.data();
+}
+
+void QtControls::attach(MainWindow& window, App& app) {
+    window_ = &window;
+    app_ = &app;
+    // Any change by the user makes the kept bytes stale. Program writes block
+    // these signals.
+    for (QWidget* box : window.editBoxes()) {
+        auto forget = [this, box] { written_.erase(box); };
+        if (auto* line = qobject_cast<QLineEdit*>(box))
+            QObject::connect(line, &QLineEdit::textChanged, &context_, forget);
+        else if (auto* large = qobject_cast<QPlainTextEdit*>(box))
+            QObject::connect(large, &QPlainTextEdit::textChanged, &context_, forget);
+    }
+}
+
+QWidget* QtControls::find(std::string_view control) const {
+    return window_ ? window_->control(control) : nullptr;
+}
+
+Text QtControls::uiReadText(std::string_view control) {
+    const QWidget* widget = find(control);
+    if (auto it = written_.find(widget); it != written_.end()) return it->second;
+    return boxText(widget);
+}
+
+void QtControls::uiReplaceText(std::string_view control, std::string_view text) {
+    QWidget* widget = find(control);
+    if (!widget) return;
+    const QSignalBlocker blocker(widget);
+    if (auto* large = qobject_cast<QPlainTextEdit*>(widget)) {
+        large->setPlainText(gbkToUnicode(text, LineBreaks::AllToLf));
+    } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        line->setText(gbkToUnicode(text, LineBreaks::AllToLf));
+        line->setCursorPosition(0);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(gbkToUnicode(text, LineBreaks::AllToLf));
+        return;
+    } else {
+        return;
+    }
+    written_[widget] = Text(text);
+}
+
+void QtControls::uiTextChanged(std::string_view control) {
+    if (window_) window_->dispatch(control, Event::TextChanged);
+}
+
+void QtControls::uiAppendText(std::string_view control, std::string_view text) {
+    QWidget* widget = find(control);
+    if (!widget) return;
+    auto kept = written_.find(widget);
+    if (kept == written_.end()) kept = written_.emplace(widget, boxText(widget)).first;
+    Text& whole = kept->second;
+    auto* large = qobject_cast<QPlainTextEdit*>(widget);
+    // A "\r" at the end meeting a "\n" makes one line break of two: show the
+    // whole text anew. Otherwise only the new part is added to the box.
+    if (!large || (whole.ends_with('\r') && text.starts_with('\n'))) {
+        const Text joined = whole + Text(text);
+        uiReplaceText(control, joined);
+        return;
+    }
+    {
+        const QSignalBlocker blocker(large);
+        QTextCursor end(large->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(gbkToUnicode(text, LineBreaks::AllToLf));
+    }
+    whole.append(text);
+}
+
+int32_t QtControls::uiReadChecked(std::string_view control) {
+    auto* button = qobject_cast<QAbstractButton*>(find(control));
+    return button && button->isChecked() ? 1 : 0;
+}
+
+void QtControls::uiSetProgressMaximum(std::string_view control, int32_t value) {
+    if (auto* bar = qobject_cast<QProgressBar*>(find(control))) {
+        if (!bar->property(kPosition).isValid()) bar->setProperty(kPosition, bar->value());
+        bar->setProperty(kMaximum, value);
+        showProgress(*bar);
+    }
+}
+
+void QtControls::uiSetProgressPosition(std::string_view control, int32_t value) {
+    if (auto* bar = qobject_cast<QProgressBar*>(find(control))) {
+        if (!bar->property(kMaximum).isValid()) bar->setProperty(kMaximum, bar->maximum());
+        bar->setProperty(kPosition, value);
+        showProgress(*bar);
+    }
+}
+
+void QtControls::uiSetEnabled(std::string_view control, bool enabled) {
+    if (QWidget* widget = find(control)) widget->setEnabled(enabled);
+}
+
+void QtControls::showMessage(std::string_view message, std::optional<std::string_view> title) {
+    QMessageBox box(QMessageBox::NoIcon, fromUtf8(title.value_or("信息：")), fromUtf8(message),
+                    QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    // No owner, and no window of the program takes input until it is closed.
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+bool QtControls::setClipboardText(std::string_view text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return false;
+    clipboard->setText(gbkToUnicode(text, LineBreaks::CrLfToLf));
+    return true;
+}
+
+void QtControls::openWindow(Window window) {
+    if (window != Window::Help) return;
+    if (help_) {
+        if (help_->isMinimized()) help_->showNormal();
+        help_->raise();
+        help_->activateWindow();
+        return;
+    }
+    help_ = new HelpWindow;
+    help_->setAttribute(Qt::WA_DeleteOnClose);
+    if (app_) onHelpWindowCreated(*app_);
+    help_->show();
+}
+
+void QtControls::openUrl(std::string_view url) {
+    QDesktopServices::openUrl(QUrl(gbkToUnicode(url)));
+}
+
+void QtControls::applyWindowStyle(int32_t scheme) { applyStyleScheme(scheme); }
+
+}  // namespace nalvic
