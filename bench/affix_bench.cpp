@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "make_corpus.h"
+#include "text/large_buffer.h"
 #include "text/text_array.h"
 #include "text/words.h"
 
@@ -21,7 +22,7 @@ void BM_AffixEveryLine(benchmark::State& state) {
         const nalvic::TextArray lines = nalvic::textSplit(source, "\r\n");
         const auto count = static_cast<std::size_t>(lines.count());
         nalvic::Text result;
-        result.reserve(source.size() + count * (prefix.size() + suffix.size() + 2));
+        nalvic::reserveMore(result, source.size() + count * (prefix.size() + suffix.size() + 2));
         for (std::size_t i = 0; i < count; ++i)
             nalvic::appendAffixedLine(result, prefix, lines[i], suffix);
         benchmark::DoNotOptimize(result.data());

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "text/large_buffer.h"
+
 namespace nalvic {
 
 namespace {
@@ -29,7 +31,9 @@ constexpr auto foldA3 = foldTableFor(0xA3);
 }  // namespace
 
 Text foldToHalfWidth(std::string_view text) {
-    Text out(text.size(), '\0');
+    Text out;
+    reserveMore(out, text.size());
+    out.resize(text.size());
     char* write = out.data();
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     const std::size_t size = text.size();
@@ -59,14 +63,8 @@ Text foldToHalfWidth(std::string_view text) {
 void segmentCharacters(Text& text, TextArray& characters) {
     characters.reset();
     text = foldToHalfWidth(text);
-    characters.reserve(text.size(), text.size());
-    const std::string_view folded = text;
-    for (std::size_t i = 0; i < folded.size();) {
-        // After folding, every byte of 0x80 or more has a second byte.
-        const std::size_t width = static_cast<unsigned char>(folded[i]) < 0x80 ? 1 : 2;
-        characters.append(folded.substr(i, width));
-        i += width;
-    }
+    // After folding, every byte of 0x80 or more has a second byte.
+    characters.appendCharacters(text);
 }
 
 }  // namespace nalvic

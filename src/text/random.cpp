@@ -5,6 +5,8 @@
 #include <ctime>
 #include <mutex>
 
+#include "text/random_raw.h"
+
 namespace nalvic {
 
 namespace {
@@ -23,12 +25,12 @@ uint32_t realTickCount() {
     return static_cast<uint32_t>(millis);
 }
 
-uint32_t rawOutput() {
+}  // namespace
+
+uint32_t nextRawRandom() noexcept {
     state = state * 214013u + 2531011u;
     return (state >> 16) & 0x7FFFu;
 }
-
-}  // namespace
 
 void seedRandom(uint32_t seed) { state = seed; }
 
@@ -52,7 +54,7 @@ int32_t randomInRange(std::optional<int32_t> low, std::optional<int32_t> high) {
     const int32_t b = std::max(lowBound, highBound);
     if (a == b) return a;
     const uint32_t span = std::min<uint32_t>(static_cast<uint32_t>(b - a), 2147483646u);
-    return a + static_cast<int32_t>(rawOutput() % (span + 1u));
+    return a + static_cast<int32_t>(nextRawRandom() % (span + 1u));
 }
 
 uint32_t tickCount() {

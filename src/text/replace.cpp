@@ -1,6 +1,7 @@
 #include "text/replace.h"
 
 #include "text/char_scan.h"
+#include "text/large_buffer.h"
 
 namespace nalvic {
 
@@ -9,14 +10,16 @@ Text textReplace(std::string_view source, std::string_view find, std::string_vie
     if (source.empty() || find.empty()) return Text(source);
     MatchScanner scanner(source, find, caseSensitive == 0);
     Text out;
-    out.reserve(source.size());
+    reserveMore(out, source.size());
     std::size_t copied = 0;
     for (std::size_t at = scanner.next(0); at != MatchScanner::none; at = scanner.next(copied)) {
+        makeRoom(out, at - copied + replacement.size());
         out.append(source.substr(copied, at - copied)).append(replacement);
         copied = at + find.size();
     }
     // Everything after the last match is kept as it stands, an incomplete
     // two-byte character at the very end included.
+    makeRoom(out, source.size() - copied);
     out.append(source.substr(copied));
     return out;
 }

@@ -1,9 +1,11 @@
 #include "text/text_array.h"
 
 #include <algorithm>
+#include <bit>
 #include <string>
 
 #include "text/char_scan.h"
+#include "text/large_buffer.h"
 
 namespace nalvic {
 
@@ -19,19 +21,152 @@ std::string indexErrorMessage(ArrayIndexError::Kind kind, int32_t index) {
 ArrayIndexError::ArrayIndexError(Kind kind, int32_t index)
     : std::out_of_range(indexErrorMessage(kind, index)), kind_(kind) {}
 
-int32_t TextArray::count() const noexcept {
-    return static_cast<int32_t>(offsets_.size() - 1 - first_);
+namespace {
+
+uint64_t bitsBelow(std::size_t bit) { return (uint64_t{1} << bit) - 1; }
+
+}  // namespace
+
+int32_t TextArray::count() const noexcept { return static_cast<int32_t>(slots_ - first_); }
+
+std::size_t TextArray::startOf(std::size_t slot) const noexcept {
+    if (!characters_) return offsets_[slot];
+    const std::size_t group = slot / groupSize;
+    const std::size_t inGroup = slot % groupSize;
+    // Each slot before this one in its group takes one byte, or two when wide.
+    return groupStarts_[group] + inGroup +
+           static_cast<std::size_t>(std::popcount(wide_[group] & bitsBelow(inGroup)));
+}
+
+std::size_t TextArray::endOf(std::size_t slot) const noexcept {
+    if (!characters_) return offsets_[slot + 1];
+    return startOf(slot) + 1 + ((wide_[slot / groupSize] >> (slot % groupSize)) & 1u);
 }
 
 std::string_view TextArray::operator[](std::size_t zeroBased) const noexcept {
     const std::size_t slot = first_ + zeroBased;
-    return std::string_view(bytes_).substr(offsets_[slot], offsets_[slot + 1] - offsets_[slot]);
+    const std::size_t start = startOf(slot);
+    return std::string_view(bytes_).substr(start, endOf(slot) - start);
 }
 
 void TextArray::append(std::string_view text) {
-    if (bytes_.size() + text.size() > UINT32_MAX) throw std::length_error("TextArray too large");
+    if (slots_ - first_ >= static_cast<std::size_t>(INT32_MAX) ||
+        bytes_.size() + text.size() > UINT32_MAX)
+        throw std::length_error("TextArray too large");
+    if (characters_ && (text.size() == 1 || text.size() == 2)) {
+        appendCharacter(text);
+        return;
+    }
+    if (characters_) useOffsets();
+    makeRoom(bytes_, text.size());
     bytes_.append(text);
+    makeRoom(offsets_, 1);
     offsets_.push_back(static_cast<uint32_t>(bytes_.size()));
+    ++slots_;
+}
+
+void TextArray::appendCharacter(std::string_view text) {
+    makeRoom(bytes_, 2);
+    makeRoom(groupStarts_, 1);
+    makeRoom(wide_, 1);
+    appendCharacterInRoom(text);
+}
+
+// Appends a one- or two-byte element; the buffers have room for it.
+void TextArray::appendCharacterInRoom(std::string_view text) {
+    const std::size_t inGroup = slots_ % groupSize;
+    if (inGroup == 0) {
+        groupStarts_.push_back(static_cast<uint32_t>(bytes_.size()));
+        wide_.push_back(0);
+    }
+    bytes_.push_back(text[0]);
+    if (text.size() == 2) {
+        wide_.back() |= uint64_t{1} << inGroup;
+        bytes_.push_back(text[1]);
+    }
+    ++slots_;
+}
+
+void TextArray::appendMany(const std::string_view* texts, std::size_t n) {
+    std::size_t bytes = 0;
+    bool allCharacters = characters_;
+    for (std::size_t i = 0; i < n; ++i) {
+        bytes += texts[i].size();
+        allCharacters &= texts[i].size() == 1 || texts[i].size() == 2;
+    }
+    if (!allCharacters || slots_ - first_ + n > static_cast<std::size_t>(INT32_MAX) ||
+        bytes_.size() + bytes > UINT32_MAX) {
+        for (std::size_t i = 0; i < n; ++i) append(texts[i]);
+        return;
+    }
+    makeRoom(groupStarts_, n / groupSize + 1);
+    makeRoom(wide_, n / groupSize + 1);
+    // Written through a pointer, two bytes for every element whatever its
+    // width, so that the mix of widths costs no branch; the spare byte past
+    // the end is cut off again below.
+    makeRoom(bytes_, bytes + 1);
+    const std::size_t oldSize = bytes_.size();
+    bytes_.resize(oldSize + bytes + 1);
+    char* const base = bytes_.data();
+    char* out = base + oldSize;
+    for (std::size_t i = 0; i < n; ++i, ++slots_) {
+        const std::size_t inGroup = slots_ % groupSize;
+        if (inGroup == 0) {
+            groupStarts_.push_back(static_cast<uint32_t>(out - base));
+            wide_.push_back(0);
+        }
+        const std::size_t wide = texts[i].size() - 1;
+        wide_.back() |= uint64_t{wide} << inGroup;
+        out[0] = texts[i][0];
+        out[1] = texts[i][wide];
+        out += 1 + wide;
+    }
+    bytes_.resize(oldSize + bytes);
+}
+
+void TextArray::appendCharacters(std::string_view text) {
+    if (!characters_) {
+        for (std::size_t i = 0; i < text.size();) {
+            const std::size_t width = static_cast<unsigned char>(text[i]) >= 0x80 && i + 1 < text.size() ? 2 : 1;
+            append(text.substr(i, width));
+            i += width;
+        }
+        return;
+    }
+    if (slots_ - first_ + text.size() > static_cast<std::size_t>(INT32_MAX) ||
+        bytes_.size() + text.size() > UINT32_MAX)
+        throw std::length_error("TextArray too large");
+    const std::size_t base = bytes_.size();
+    makeRoom(bytes_, text.size());
+    bytes_.append(text);
+    makeRoom(groupStarts_, text.size() / groupSize + 1);
+    makeRoom(wide_, text.size() / groupSize + 1);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    for (std::size_t i = 0; i < text.size(); ++slots_) {
+        const std::size_t inGroup = slots_ % groupSize;
+        if (inGroup == 0) {
+            groupStarts_.push_back(static_cast<uint32_t>(base + i));
+            wide_.push_back(0);
+        }
+        // Computed rather than branched on: the widths of a mixed text
+        // follow no pattern a branch predictor could learn.
+        const std::size_t wide = static_cast<std::size_t>(bytes[i] >> 7) & (i + 1 < text.size() ? 1u : 0u);
+        wide_.back() |= uint64_t{wide} << inGroup;
+        i += 1 + wide;
+    }
+}
+
+// Switches to one offset per slot, for elements of any length.
+void TextArray::useOffsets() {
+    std::vector<uint32_t> offsets;
+    reserveMore(offsets, slots_ + 1);
+    for (std::size_t slot = 0; slot < slots_; ++slot)
+        offsets.push_back(static_cast<uint32_t>(startOf(slot)));
+    offsets.push_back(static_cast<uint32_t>(bytes_.size()));
+    offsets_ = std::move(offsets);
+    characters_ = false;
+    wide_ = {};
+    groupStarts_ = {};
 }
 
 void TextArray::removeAt(int32_t index) {
@@ -40,48 +175,86 @@ void TextArray::removeAt(int32_t index) {
         removeFirst(1);
         return;
     }
+    if (characters_) useOffsets();
     const std::size_t slot = first_ + static_cast<std::size_t>(index - 1);
     const uint32_t from = offsets_[slot];
     const uint32_t length = offsets_[slot + 1] - from;
     bytes_.erase(from, length);
     offsets_.erase(offsets_.begin() + static_cast<std::ptrdiff_t>(slot) + 1);
     for (std::size_t later = slot + 1; later < offsets_.size(); ++later) offsets_[later] -= length;
+    --slots_;
 }
 
 void TextArray::removeFirst(std::size_t n) {
-    first_ += std::min(n, static_cast<std::size_t>(count()));
+    first_ += std::min(n, slots_ - first_);
     dropDeadFront();
 }
 
 void TextArray::dropDeadFront() {
-    const std::size_t live = offsets_.size() - 1 - first_;
-    if (live == 0) {
+    if (first_ == slots_) {
         reset();
         return;
     }
     // Compact only once the removed elements outnumber the live ones, so
     // removing from the front stays cheap on average.
-    if (first_ < live) return;
-    const uint32_t base = offsets_[first_];
+    if (first_ < slots_ - first_) return;
+    // Bits can only be dropped a whole group at a time.
+    const std::size_t dropped = characters_ ? first_ / groupSize * groupSize : first_;
+    if (dropped == 0) return;
+    const std::size_t base = startOf(dropped);
     bytes_.erase(0, base);
-    offsets_.erase(offsets_.begin(), offsets_.begin() + static_cast<std::ptrdiff_t>(first_));
-    for (uint32_t& offset : offsets_) offset -= base;
-    first_ = 0;
+    const auto shift = [base](std::vector<uint32_t>& starts, std::size_t drop) {
+        starts.erase(starts.begin(), starts.begin() + static_cast<std::ptrdiff_t>(drop));
+        for (uint32_t& start : starts) start -= static_cast<uint32_t>(base);
+    };
+    if (characters_) {
+        shift(groupStarts_, dropped / groupSize);
+        wide_.erase(wide_.begin(), wide_.begin() + static_cast<std::ptrdiff_t>(dropped / groupSize));
+    } else {
+        shift(offsets_, dropped);
+    }
+    first_ -= dropped;
+    slots_ -= dropped;
 }
 
 void TextArray::reset() noexcept {
-    bytes_.clear();
-    offsets_.assign(1, 0);
+    bytes_ = {};
+    slots_ = 0;
     first_ = 0;
+    characters_ = true;
+    wide_ = {};
+    groupStarts_ = {};
+    offsets_ = {};
 }
 
 void TextArray::reserve(std::size_t elements, std::size_t bytes) {
-    offsets_.reserve(offsets_.size() + elements);
-    bytes_.reserve(bytes_.size() + bytes);
+    reserveMore(bytes_, bytes);
+    if (characters_) {
+        reserveMore(groupStarts_, elements / groupSize + 1);
+        reserveMore(wide_, elements / groupSize + 1);
+    } else {
+        reserveMore(offsets_, elements);
+    }
 }
 
 std::string_view TextArray::joined() const noexcept {
-    return std::string_view(bytes_).substr(offsets_[first_]);
+    return first_ == slots_ ? std::string_view{} : std::string_view(bytes_).substr(startOf(first_));
+}
+
+void TextArray::views(std::size_t first, std::size_t n, std::string_view* out) const noexcept {
+    const std::string_view all = bytes_;
+    std::size_t slot = first_ + first;
+    if (!characters_) {
+        for (std::size_t i = 0; i < n; ++i, ++slot)
+            out[i] = all.substr(offsets_[slot], offsets_[slot + 1] - offsets_[slot]);
+        return;
+    }
+    std::size_t start = n == 0 ? 0 : startOf(slot);
+    for (std::size_t i = 0; i < n; ++i, ++slot) {
+        const std::size_t width = 1 + ((wide_[slot / groupSize] >> (slot % groupSize)) & 1u);
+        out[i] = all.substr(start, width);
+        start += width;
+    }
 }
 
 int32_t arrayCount(const TextArray& array) { return array.count(); }
@@ -105,6 +278,8 @@ TextArray textSplit(std::string_view text, std::string_view delimiter) {
         pieces.append(text);
         return pieces;
     }
+    // The pieces never hold more bytes than the text.
+    pieces.reserve(0, text.size());
     MatchScanner scanner(text, delimiter, /*foldCase=*/false);
     std::size_t start = 0;
     for (std::size_t at = scanner.next(0); at != MatchScanner::none; at = scanner.next(start)) {

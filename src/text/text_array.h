@@ -1,8 +1,9 @@
 // TextArray: an ordered list of texts indexed from 1 that owns its elements.
 //
-// Elements are stored back to back in one buffer, so that a list of millions
-// of one- and two-byte characters costs a few bytes per element, and removing
-// elements from the front is cheap.
+// Elements are stored back to back in one buffer. While every element is one
+// or two bytes long (the characters of a text), an element costs its bytes
+// plus about a bit and a half; other lists keep one 32-bit offset per
+// element. Removing elements from the front is cheap either way.
 #pragma once
 
 #include <cstdint>
@@ -35,6 +36,12 @@ public:
     std::string_view operator[](std::size_t zeroBased) const noexcept;
 
     void append(std::string_view text);
+    // Appends `n` texts in order; faster than one append each.
+    void appendMany(const std::string_view* texts, std::size_t n);
+    // Appends every character of `text` as an element of its own: a byte
+    // below 0x80, or a byte of 0x80 or more with the byte after it (alone
+    // when it is the last byte).
+    void appendCharacters(std::string_view text);
     void removeAt(int32_t index);  // 1-based; no-op outside 1..count
     // Removes the first min(n, count) elements; cheap, whatever n.
     void removeFirst(std::size_t n);
@@ -44,16 +51,33 @@ public:
 
     // Every element, in order, back to back.
     std::string_view joined() const noexcept;
+    // Views of the `n` elements from the 0-based `first` on, into `out`;
+    // cheaper than `n` separate look-ups. The range must lie inside 0..count.
+    void views(std::size_t first, std::size_t n, std::string_view* out) const noexcept;
 
 private:
+    static constexpr std::size_t groupSize = 64;
+
+    std::size_t startOf(std::size_t slot) const noexcept;
+    std::size_t endOf(std::size_t slot) const noexcept;
+    void appendCharacter(std::string_view text);
+    void appendCharacterInRoom(std::string_view text);
+    void useOffsets();
     void dropDeadFront();
 
-    // Element i (0-based) holds bytes_[offsets_[first_ + i], offsets_[first_ + i + 1]).
-    // Elements before first_ are removed ones whose bytes are still held until
-    // enough of them pile up to be worth compacting away.
+    // Slots count every element ever appended since the last compaction;
+    // the first `first_` of them are removed elements whose bytes are still
+    // held until enough of them pile up to be worth compacting away.
     std::string bytes_;
-    std::vector<uint32_t> offsets_{0};
+    std::size_t slots_ = 0;
     std::size_t first_ = 0;
+    // While `characters_`: one bit per slot, set for a two-byte element, and
+    // the byte offset at which each group of 64 slots starts.
+    bool characters_ = true;
+    std::vector<uint64_t> wide_;
+    std::vector<uint32_t> groupStarts_;
+    // Otherwise: the byte offset of every slot, and the end.
+    std::vector<uint32_t> offsets_;
 };
 
 int32_t arrayCount(const TextArray& array);

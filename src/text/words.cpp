@@ -1,5 +1,6 @@
 #include "text/words.h"
 
+#include "text/large_buffer.h"
 #include "text/random.h"
 
 namespace nalvic {
@@ -12,6 +13,7 @@ Text composeWord(const TextArray& pool, int32_t length, int32_t poolSize) {
 
 void appendAffixedLine(Text& out, std::string_view prefix, std::string_view line,
                        std::string_view suffix) {
+    makeRoom(out, prefix.size() + line.size() + suffix.size() + 2);
     out.append(prefix).append(line).append(suffix).append("\r\n");
 }
 
