@@ -1,5 +1,6 @@
 #include "ui/page_control.h"
 
+#include <QFrame>
 #include <QStackedWidget>
 #include <QTabBar>
 
@@ -30,12 +31,15 @@ PageControl::PageControl(QWidget* parent)
     heads_->setFocusPolicy(Qt::NoFocus);
     heads_->setDrawBase(false);
     heads_->setExpanding(false);
-    pages_->setFrameShape(QFrame::StyledPanel);
+    pages_->setFrameShape(QFrame::NoFrame);
     connect(heads_, &QTabBar::currentChanged, pages_, &QStackedWidget::setCurrentIndex);
 }
 
 QWidget* PageControl::addPage(const QString& head, const QString& hint) {
-    auto* page = new QWidget;
+    // The page draws the pane's frame itself, so that its children are
+    // placed from its very corner.
+    auto* page = new QFrame;
+    page->setFrameShape(QFrame::StyledPanel);
     pages_->addWidget(page);
     const int index = heads_->addTab(head);
     heads_->setTabToolTip(index, hint);
