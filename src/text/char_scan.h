@@ -2,15 +2,18 @@
 // over two-byte characters: a comparison is tried only where a character
 // begins, never at the second byte of a two-byte character.
 //
-// Instead of trying every character, the scanner jumps to the next byte that
-// can begin a match (memchr) and only then works out whether that byte begins
-// a character. That is decided by looking back: a byte below 0x80 always ends
-// a character (it is either one on its own or the second byte of a pair), so
-// the position after it is a character start, and a run of bytes of 0x80 or
-// more that follows a character start pairs up from its first byte.
+// Instead of trying every character, the scanner looks 16 bytes at a time for
+// places where the first two bytes of the needle could stand, and only there
+// works out whether the place begins a character. That is decided by looking
+// back: a byte below 0x80 always ends a character (it is either one on its
+// own or the second byte of a pair), so the position after it is a character
+// start, and a run of bytes of 0x80 or more that follows a character start
+// pairs up from its first byte.
 #pragma once
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -29,11 +32,27 @@ public:
     std::size_t next(std::size_t from);
 
 private:
+    // 16 bytes as one vector value (a compiler extension that GCC and Clang
+    // map to the machine's vector registers, or emulate).
+    using Block = unsigned char __attribute__((vector_size(16)));
+    static constexpr std::size_t blockSize = sizeof(Block);
+
     static unsigned char lower(unsigned char byte) {
         return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte + 0x20) : byte;
     }
-    std::size_t find(char byte, std::size_t from) const;
-    std::size_t nextCandidate(std::size_t from);
+    static unsigned char upper(unsigned char byte) {
+        return byte >= 'a' && byte <= 'z' ? static_cast<unsigned char>(byte - 0x20) : byte;
+    }
+    Block load(std::size_t at) const {
+        Block block;
+        std::memcpy(&block, text_.data() + at, blockSize);
+        return block;
+    }
+    bool byteFits(std::size_t at, std::size_t index) const {
+        const auto byte = static_cast<unsigned char>(text_[at + index]);
+        return byte == small_[index] || byte == capital_[index];
+    }
+    std::size_t nextCandidate(std::size_t from) const;
     bool matchesAt(std::size_t at) const;
     bool beginsCharacter(std::size_t at, std::size_t knownStart) const;
 
@@ -41,11 +60,12 @@ private:
     std::string_view needle_;
     bool foldCase_;
     std::size_t lastStart_;  // the last position a match can start at, plus one
-    char first_;             // the first byte of the needle (lower case when folding)
-    char firstUpper_;        // its capital form, or first_ when it has none
-    std::size_t nextFirst_ = 0;  // cached next occurrence of first_
-    std::size_t nextUpper_ = 0;  // cached next occurrence of firstUpper_
-    std::size_t knownStart_ = 0; // the latest position known to begin a character
+    // The first two needle bytes in small and capital form (the same byte
+    // twice when case does not matter for it); the second is unused for a
+    // one-byte needle.
+    unsigned char small_[2] = {0, 0};
+    unsigned char capital_[2] = {0, 0};
+    std::size_t knownStart_ = 0;  // the latest position known to begin a character
 };
 
 inline MatchScanner::MatchScanner(std::string_view text, std::string_view needle, bool foldCase)
@@ -54,33 +74,52 @@ inline MatchScanner::MatchScanner(std::string_view text, std::string_view needle
       foldCase_(foldCase),
       lastStart_(needle.empty() || needle.size() > text.size() ? 0
                                                                : text.size() - needle.size() + 1) {
-    const auto head = static_cast<unsigned char>(needle.empty() ? 0 : needle.front());
-    first_ = static_cast<char>(foldCase ? lower(head) : head);
-    firstUpper_ = foldCase && first_ >= 'a' && first_ <= 'z' ? static_cast<char>(first_ - 0x20)
-                                                             : first_;
-    nextFirst_ = find(first_, 0);
-    nextUpper_ = firstUpper_ == first_ ? nextFirst_ : find(firstUpper_, 0);
+    for (std::size_t i = 0; i < 2 && i < needle.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(needle[i]);
+        small_[i] = foldCase ? lower(byte) : byte;
+        capital_[i] = foldCase ? upper(byte) : byte;
+    }
 }
 
-inline std::size_t MatchScanner::find(char byte, std::size_t from) const {
-    if (from >= lastStart_) return none;
-    const void* hit = std::memchr(text_.data() + from, byte, lastStart_ - from);
-    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data()) : none;
+// The next position at or after `from` whose first one or two bytes fit the
+// needle's; the rest is checked by matchesAt.
+inline std::size_t MatchScanner::nextCandidate(std::size_t from) const {
+    const bool pair = needle_.size() >= 2;
+    // A block test reads the bytes at p .. p + 16 when it tests pairs.
+    const std::size_t blockReach = blockSize + (pair ? 1 : 0);
+    std::size_t p = from;
+    for (; p < lastStart_ && p + blockReach <= text_.size(); p += blockSize) {
+        const Block first = load(p);
+        auto fits = (first == small_[0]) | (first == capital_[0]);
+        if (pair) {
+            const Block second = load(p + 1);
+            fits &= (second == small_[1]) | (second == capital_[1]);
+        }
+        uint64_t low = 0;
+        uint64_t high = 0;
+        std::memcpy(&low, &fits, 8);
+        std::memcpy(&high, reinterpret_cast<const char*>(&fits) + 8, 8);
+        if ((low | high) == 0) continue;
+        // Lanes are 0x00 or 0xFF; the lowest set lane is the candidate.
+        const std::size_t lane = low != 0 ? static_cast<std::size_t>(std::countr_zero(low)) / 8
+                                          : 8 + static_cast<std::size_t>(std::countr_zero(high)) / 8;
+        return p + lane < lastStart_ ? p + lane : none;
+    }
+    for (; p < lastStart_; ++p)
+        if (byteFits(p, 0) && (!pair || byteFits(p, 1))) return p;
+    return none;
 }
 
-inline std::size_t MatchScanner::nextCandidate(std::size_t from) {
-    if (nextFirst_ != none && nextFirst_ < from) nextFirst_ = find(first_, from);
-    if (firstUpper_ == first_) return nextFirst_;
-    if (nextUpper_ != none && nextUpper_ < from) nextUpper_ = find(firstUpper_, from);
-    return nextFirst_ < nextUpper_ ? nextFirst_ : nextUpper_;
-}
-
+// The first two bytes already fit (nextCandidate); this checks the rest.
 inline bool MatchScanner::matchesAt(std::size_t at) const {
     const char* here = text_.data() + at;
-    if (!foldCase_) return std::memcmp(here, needle_.data(), needle_.size()) == 0;
-    for (std::size_t i = 0; i < needle_.size(); ++i)
-        if (lower(static_cast<unsigned char>(here[i])) != lower(static_cast<unsigned char>(needle_[i])))
-            return false;
+    if (!foldCase_ && needle_.size() > 16)
+        return std::memcmp(here + 2, needle_.data() + 2, needle_.size() - 2) == 0;
+    for (std::size_t i = 2; i < needle_.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(here[i]);
+        const auto wanted = static_cast<unsigned char>(needle_[i]);
+        if (foldCase_ ? lower(byte) != lower(wanted) : byte != wanted) return false;
+    }
     return true;
 }
 
