@@ -13,6 +13,21 @@
 
 namespace nalvic::testing {
 
+#if defined(__SANITIZE_THREAD__) || defined(__SANITIZE_ADDRESS__)
+inline constexpr bool sanitized = true;
+#elif defined(__has_feature)
+inline constexpr bool sanitized = __has_feature(thread_sanitizer) || __has_feature(address_sanitizer);
+#else
+inline constexpr bool sanitized = false;
+#endif
+
+// Sanitizer builds run many times slower: sizes that must outlast a few
+// frames of work, and limits on how long a shutdown may take, scale with it.
+constexpr int bySpeed(int optimized, int underSanitizer) {
+    return sanitized ? underSanitizer : optimized;
+}
+inline const std::chrono::milliseconds promptShutdown{bySpeed(500, 2500)};
+
 class JobFixture : public ::testing::Test {
 protected:
     JobFixture() { ui.attach(app); }
