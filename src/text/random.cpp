@@ -32,6 +32,15 @@ uint32_t nextRawRandom() noexcept {
     return (state >> 16) & 0x7FFFu;
 }
 
+void nextRawRandoms(uint32_t* out, std::size_t n) noexcept {
+    uint32_t s = state;
+    for (std::size_t i = 0; i < n; ++i) {
+        s = s * 214013u + 2531011u;
+        out[i] = (s >> 16) & 0x7FFFu;
+    }
+    state = s;
+}
+
 void seedRandom(uint32_t seed) { state = seed; }
 
 void seedRandom() {

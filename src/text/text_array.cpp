@@ -1,9 +1,9 @@
 #include "text/text_array.h"
 
 #include <algorithm>
-#include <bit>
 #include <string>
 
+#include "text/bits.h"
 #include "text/char_scan.h"
 #include "text/large_buffer.h"
 
@@ -35,7 +35,7 @@ std::size_t TextArray::startOf(std::size_t slot) const noexcept {
     const std::size_t inGroup = slot % groupSize;
     // Each slot before this one in its group takes one byte, or two when wide.
     return groupStarts_[group] + inGroup +
-           static_cast<std::size_t>(std::popcount(wide_[group] & bitsBelow(inGroup)));
+           bits::count(wide_[group] & bitsBelow(inGroup));
 }
 
 std::size_t TextArray::endOf(std::size_t slot) const noexcept {
@@ -87,41 +87,56 @@ void TextArray::appendCharacterInRoom(std::string_view text) {
     ++slots_;
 }
 
-void TextArray::appendMany(const std::string_view* texts, std::size_t n) {
-    std::size_t bytes = 0;
-    bool allCharacters = characters_;
-    for (std::size_t i = 0; i < n; ++i) {
-        bytes += texts[i].size();
-        allCharacters &= texts[i].size() == 1 || texts[i].size() == 2;
-    }
-    if (!allCharacters || slots_ - first_ + n > static_cast<std::size_t>(INT32_MAX) ||
-        bytes_.size() + bytes > UINT32_MAX) {
-        for (std::size_t i = 0; i < n; ++i) append(texts[i]);
+void TextArray::appendReordered(const TextArray& source, std::size_t first, const uint32_t* order,
+                                std::size_t n) {
+    if (!characters_ || !source.characters_ || &source == this) {
+        std::vector<std::string> copies;
+        copies.reserve(n);
+        for (std::size_t i = 0; i < n; ++i) copies.emplace_back(source[first + order[i]]);
+        for (const auto& copy : copies) append(copy);
         return;
+    }
+    if (slots_ - first_ + n > static_cast<std::size_t>(INT32_MAX) || bytes_.size() + 2 * n > UINT32_MAX)
+        throw std::length_error("TextArray too large");
+    if (n == 0) return;
+    // The order may reach anywhere in the source: first read the range it
+    // covers in one sequential pass, as (first byte, second byte, wide).
+    uint32_t highest = 0;
+    for (std::size_t i = 0; i < n; ++i) highest = std::max(highest, order[i]);
+    std::vector<uint32_t> characters(std::size_t{highest} + 1);
+    std::size_t slot = source.first_ + first;
+    std::size_t start = source.startOf(slot);
+    for (uint32_t& character : characters) {
+        const auto wide = static_cast<uint32_t>((source.wide_[slot / groupSize] >> (slot % groupSize)) & 1u);
+        character = static_cast<unsigned char>(source.bytes_[start]) |
+                    static_cast<uint32_t>(static_cast<unsigned char>(source.bytes_[start + wide])) << 8 |
+                    wide << 16;
+        start += 1 + wide;
+        ++slot;
     }
     makeRoom(groupStarts_, n / groupSize + 1);
     makeRoom(wide_, n / groupSize + 1);
-    // Written through a pointer, two bytes for every element whatever its
-    // width, so that the mix of widths costs no branch; the spare byte past
-    // the end is cut off again below.
-    makeRoom(bytes_, bytes + 1);
+    // Two bytes are written for every element whatever its width, so that
+    // the mix of widths costs no branch; what is not used is cut off below.
+    makeRoom(bytes_, 2 * n + 1);
     const std::size_t oldSize = bytes_.size();
-    bytes_.resize(oldSize + bytes + 1);
+    bytes_.resize(oldSize + 2 * n + 1);
     char* const base = bytes_.data();
     char* out = base + oldSize;
     for (std::size_t i = 0; i < n; ++i, ++slots_) {
+        const uint32_t character = characters[order[i]];
+        const uint32_t wide = character >> 16;
         const std::size_t inGroup = slots_ % groupSize;
         if (inGroup == 0) {
             groupStarts_.push_back(static_cast<uint32_t>(out - base));
             wide_.push_back(0);
         }
-        const std::size_t wide = texts[i].size() - 1;
         wide_.back() |= uint64_t{wide} << inGroup;
-        out[0] = texts[i][0];
-        out[1] = texts[i][wide];
+        out[0] = static_cast<char>(character & 0xFF);
+        out[1] = static_cast<char>((character >> 8) & 0xFF);
         out += 1 + wide;
     }
-    bytes_.resize(oldSize + bytes);
+    bytes_.resize(static_cast<std::size_t>(out - base));
 }
 
 void TextArray::appendCharacters(std::string_view text) {
@@ -239,22 +254,6 @@ void TextArray::reserve(std::size_t elements, std::size_t bytes) {
 
 std::string_view TextArray::joined() const noexcept {
     return first_ == slots_ ? std::string_view{} : std::string_view(bytes_).substr(startOf(first_));
-}
-
-void TextArray::views(std::size_t first, std::size_t n, std::string_view* out) const noexcept {
-    const std::string_view all = bytes_;
-    std::size_t slot = first_ + first;
-    if (!characters_) {
-        for (std::size_t i = 0; i < n; ++i, ++slot)
-            out[i] = all.substr(offsets_[slot], offsets_[slot + 1] - offsets_[slot]);
-        return;
-    }
-    std::size_t start = n == 0 ? 0 : startOf(slot);
-    for (std::size_t i = 0; i < n; ++i, ++slot) {
-        const std::size_t width = 1 + ((wide_[slot / groupSize] >> (slot % groupSize)) & 1u);
-        out[i] = all.substr(start, width);
-        start += width;
-    }
 }
 
 int32_t arrayCount(const TextArray& array) { return array.count(); }

@@ -36,8 +36,10 @@ public:
     std::string_view operator[](std::size_t zeroBased) const noexcept;
 
     void append(std::string_view text);
-    // Appends `n` texts in order; faster than one append each.
-    void appendMany(const std::string_view* texts, std::size_t n);
+    // Appends elements first + order[0], first + order[1], ... (0-based,
+    // each inside 0..count) of `source`, in that order.
+    void appendReordered(const TextArray& source, std::size_t first, const uint32_t* order,
+                         std::size_t n);
     // Appends every character of `text` as an element of its own: a byte
     // below 0x80, or a byte of 0x80 or more with the byte after it (alone
     // when it is the last byte).
@@ -51,9 +53,6 @@ public:
 
     // Every element, in order, back to back.
     std::string_view joined() const noexcept;
-    // Views of the `n` elements from the 0-based `first` on, into `out`;
-    // cheaper than `n` separate look-ups. The range must lie inside 0..count.
-    void views(std::size_t first, std::size_t n, std::string_view* out) const noexcept;
 
 private:
     static constexpr std::size_t groupSize = 64;

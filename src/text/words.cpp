@@ -2,12 +2,22 @@
 
 #include "text/large_buffer.h"
 #include "text/random.h"
+#include "text/random_raw.h"
 
 namespace nalvic {
 
 Text composeWord(const TextArray& pool, int32_t length, int32_t poolSize) {
     Text word;
-    for (int32_t i = 0; i < length; ++i) word.append(arrayAt(pool, randomInRange(1, poolSize)));
+    if (length <= 0) return word;
+    if (poolSize < 2 || poolSize > pool.count()) {
+        // The draws may fall outside the pool: let arrayAt judge each one.
+        for (int32_t i = 0; i < length; ++i) word.append(arrayAt(pool, randomInRange(1, poolSize)));
+        return word;
+    }
+    const auto size = static_cast<uint32_t>(poolSize);
+    const uint64_t reciprocal = reciprocalOf(size);
+    for (int32_t i = 0; i < length; ++i)
+        word.append(pool[oneTo(nextRawRandom(), size, reciprocal) - 1]);
     return word;
 }
 
