@@ -16,13 +16,9 @@ constexpr std::string_view kPrefix = "编辑框_前缀";
 constexpr std::string_view kSuffix = "编辑框_后缀";
 constexpr std::string_view kResult = "编辑框_插入文本改后文本";
 
-// One append costs the user-interface thread time in proportion to its size;
-// this keeps each one well inside a frame budget.
-constexpr std::size_t kMaxBatchBytes = 256 * 1024;
-
-// Multi-text mode. The lines made within one frame go to the result box in
-// one append, which adds them behind whatever the box holds by then (text the
-// user typed stays in front). The affixes are read again for every batch, so
+// Multi-text mode. The lines made within one frame (at most one hand-over's
+// worth) go to the result box in one append, which adds them behind whatever
+// the box holds by then (text the user typed stays in front). The affixes are read again for every batch, so
 // a change applies to the lines made after it.
 void insertPerLine(App& app) {
     ControlAccess& ui = app.controls;
@@ -35,10 +31,12 @@ void insertPerLine(App& app) {
         const Text prefix = ui.readText(kPrefix);
         const Text suffix = ui.readText(kSuffix);
         Text batch;
+        std::size_t batchLines = 0;
         do {
             appendAffixedLine(batch, prefix, lines[next], suffix);
             ++next;
-        } while (next < count && batch.size() < kMaxBatchBytes && !pacer.due());
+        } while (next < count && ++batchLines < maxLinesPerHandOver &&
+                 batch.size() < maxBytesPerHandOver && !pacer.due());
         ui.appendText(kResult, batch);
     }
 }

@@ -58,6 +58,20 @@ TEST_F(RandomWordsJob, FixedLengthWordsFromThePool) {
     EXPECT_TRUE(ui.messages().empty());
 }
 
+// The result reaches the box in several hand-overs when it is large; it must
+// arrive whole, a single very long word included.
+TEST_F(RandomWordsJob, LargeResultsArriveWhole) {
+    ui.set(kFixed, "300000");
+    const Text longWord(300000, 'x');
+    EXPECT_EQ(generate("x", "2"), longWord + "\r\n" + longWord + "\r\n");
+
+    ui.set(kFixed, "1");
+    ui.set(kResult, "typed");
+    const Text many = generate("y", "20000");
+    EXPECT_EQ(many.size(), 60000u);
+    EXPECT_EQ(many.find_first_not_of("y\r\n"), Text::npos);
+}
+
 TEST_F(RandomWordsJob, WordsAreMadeOfWholeFoldedCharacters) {
     ui.set(kFixed, "3");
     for (const auto& word : lines(generate("\xA3\xE1\xA3\xE2", "20")))  // full-width "ab"
