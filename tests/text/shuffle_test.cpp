@@ -38,19 +38,24 @@ TextArray arrayOf(const Texts& texts) {
     return array;
 }
 
-// The block stage as literally as it can be written: draw, copy, remove
-// from a list that shifts.
-Texts shuffledByShiftingList(Texts list) {
+// One block as literally as it can be written: draw, copy, remove from a
+// list that shifts. The list holds indexes, which shift fast even in
+// sanitizer builds.
+void shuffleByShiftingList(std::vector<std::size_t>& list, std::size_t k, const Texts& texts, Texts& out) {
+    for (std::size_t n = k; n >= 1; --n) {
+        const auto c = static_cast<std::size_t>(randomInRange(1, static_cast<int32_t>(n)));
+        out.push_back(texts[list[c - 1]]);
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(c) - 1);
+    }
+}
+
+Texts shuffledByShiftingList(const Texts& texts) {
+    std::vector<std::size_t> list(texts.size());
+    for (std::size_t i = 0; i < list.size(); ++i) list[i] = i;
     Texts out;
-    const auto block = [&](std::size_t k) {
-        for (std::size_t n = k; n >= 1; --n) {
-            const auto c = static_cast<std::size_t>(randomInRange(1, static_cast<int32_t>(n)));
-            out.push_back(list[c - 1]);
-            list.erase(list.begin() + static_cast<std::ptrdiff_t>(c) - 1);
-        }
-    };
-    while (list.size() > static_cast<std::size_t>(shuffleBlockSize)) block(shuffleBlockSize);
-    block(list.size());
+    while (list.size() > static_cast<std::size_t>(shuffleBlockSize))
+        shuffleByShiftingList(list, shuffleBlockSize, texts, out);
+    shuffleByShiftingList(list, list.size(), texts, out);
     return out;
 }
 
@@ -76,23 +81,49 @@ TEST(Shuffle, KnownArrangementsFromStateOne) {
 }
 
 TEST(Shuffle, DrawsExactlyAsTheShiftingList) {
-    for (const int count : {2, 3, 17, 2999, 3000, 3001, 6000, 7000, 12345}) {
-        const Texts source = distinctCharacters(count);
-        seedRandom(1);
-        const Texts expected = shuffledByShiftingList(source);
-        const int32_t nextDrawExpected = randomInRange(0, 32767);
+    // Targets that already hold a character or a longer text, sources of
+    // characters or of longer texts: every way the lists may be stored.
+    for (const std::string kept : {"", "k", "kept"}) {
+        for (const bool longElements : {false, true}) {
+            for (const int count : {2, 3, 17, 2999, 3000, 3001, 7000, 9001}) {
+                Texts source = distinctCharacters(count);
+                if (longElements) source.front() = "long";
+                seedRandom(1);
+                const Texts expected = shuffledByShiftingList(source);
+                const int32_t nextDrawExpected = randomInRange(0, 32767);
 
+                TextArray from = arrayOf(source);
+                TextArray to;
+                if (!kept.empty()) arrayAppend(to, kept);
+                seedRandom(1);
+                shuffleAllBlocks(from, to);
+                Texts got = elements(to);
+                if (!kept.empty()) {
+                    ASSERT_EQ(got.front(), kept);
+                    got.erase(got.begin());
+                }
+                ASSERT_EQ(got, expected) << count << " characters after '" << kept << "'";
+                // The same number of generator steps was spent.
+                EXPECT_EQ(randomInRange(0, 32767), nextDrawExpected) << count << " characters";
+            }
+        }
+    }
+}
+
+TEST(ShuffleBlock, DrawsExactlyForLargeBlocks) {
+    for (const int count : {4095, 4096, 4097, 10000}) {
+        const Texts source = distinctCharacters(count + 5);
+        seedRandom(7);
+        Texts expected;
+        std::vector<std::size_t> list(source.size());
+        for (std::size_t i = 0; i < list.size(); ++i) list[i] = i;
+        shuffleByShiftingList(list, static_cast<std::size_t>(count), source, expected);
         TextArray from = arrayOf(source);
         TextArray to;
-        arrayAppend(to, "kept");
-        seedRandom(1);
-        shuffleAllBlocks(from, to);
-        Texts got = elements(to);
-        ASSERT_EQ(got.front(), "kept");
-        got.erase(got.begin());
-        ASSERT_EQ(got, expected) << count << " characters";
-        // The same number of generator steps was spent.
-        EXPECT_EQ(randomInRange(0, 32767), nextDrawExpected) << count << " characters";
+        seedRandom(7);
+        shuffleBlock(from, to, count);
+        EXPECT_EQ(elements(to), expected) << count;
+        EXPECT_EQ(elements(from), Texts(source.end() - 5, source.end()));
     }
 }
 

@@ -69,35 +69,79 @@ TEST(TextArray, RemoveAtShiftsLaterElementsAndIgnoresBadIndexes) {
     EXPECT_EQ(elements(array), (Texts{"", "\xD6\xD0", "z"}));
 }
 
-TEST(TextArray, BehavesLikeAListUnderMixedEdits) {
-    std::mt19937 engine(3);
+// Runs random appends and removals against a plain vector. With only one-
+// and two-byte elements and front removals the array keeps its compact
+// character form throughout; the other runs leave it.
+void checkAgainstModel(unsigned seed, std::size_t maxLength, bool removeInside) {
+    std::mt19937 engine(seed);
     TextArray array;
     std::vector<std::string> model;
-    for (int step = 0; step < 5000; ++step) {
+    for (int step = 0; step < 6000; ++step) {
         const int action = static_cast<int>(engine() % 10);
-        if (action < 5) {
-            const std::string text(engine() % 4, static_cast<char>('a' + step % 26));
+        if (action < 6) {
+            const std::size_t length = maxLength == 2 ? 1 + engine() % 2 : engine() % (maxLength + 1);
+            std::string text(length, static_cast<char>('a' + step % 26));
+            if (!text.empty() && engine() % 2) text[0] = '\xB0';
             arrayAppend(array, text);
             model.push_back(text);
-        } else if (action < 8) {
+        } else if (action < 8 && removeInside) {
             const auto index = static_cast<int32_t>(engine() % (model.size() + 2));
             arrayRemoveAt(array, index);
             if (index >= 1 && index <= static_cast<int32_t>(model.size()))
                 model.erase(model.begin() + index - 1);
         } else if (action < 9) {
-            const std::size_t n = engine() % 5;
-            array.removeFirst(n);
+            const std::size_t n = engine() % 80;
+            if (n == 1)
+                arrayRemoveAt(array, 1);
+            else
+                array.removeFirst(n);
             model.erase(model.begin(), model.begin() + static_cast<std::ptrdiff_t>(std::min(n, model.size())));
-        } else if (step % 500 == 0) {
+        } else if (step % 1000 == 0) {
             arrayReset(array);
             model.clear();
         }
         ASSERT_EQ(arrayCount(array), static_cast<int32_t>(model.size()));
+        if (step % 97 == 0) {
+            ASSERT_EQ(elements(array), model) << "step " << step;
+        }
     }
     EXPECT_EQ(elements(array), model);
     std::string joined;
     for (const auto& text : model) joined += text;
     EXPECT_EQ(array.joined(), joined);
+}
+
+TEST(TextArray, BehavesLikeAListUnderMixedEdits) {
+    checkAgainstModel(1, 2, false);
+    checkAgainstModel(2, 2, true);
+    checkAgainstModel(3, 3, true);
+    checkAgainstModel(4, 40, false);
+}
+
+TEST(TextArray, AppendCharactersCutsPairsAndKeepsALoneLastByte) {
+    for (const bool compact : {true, false}) {
+        TextArray array;
+        if (!compact) arrayAppend(array, "long");
+        array.appendCharacters("a\xD6\xD0\x81" "b\xB0");
+        Texts expected = {"a", "\xD6\xD0", "\x81" "b", "\xB0"};
+        if (!compact) expected.insert(expected.begin(), "long");
+        EXPECT_EQ(elements(array), expected);
+    }
+}
+
+TEST(TextArray, AppendReorderedPicksFromAnyStorage) {
+    const uint32_t order[] = {3, 0, 2, 1};
+    for (const bool compactSource : {true, false}) {
+        for (const bool compactTarget : {true, false}) {
+            TextArray source = arrayOf({compactSource ? "s" : "skipped", "a", "\xD6\xD0", "c", "\x81\x40"});
+            source.removeFirst(1);
+            TextArray target;
+            arrayAppend(target, compactTarget ? "t" : "target");
+            target.appendReordered(source, 0, order, 4);
+            EXPECT_EQ(elements(target), (Texts{compactTarget ? "t" : "target", "\x81\x40", "a", "c", "\xD6\xD0"}))
+                << compactSource << compactTarget;
+        }
+    }
 }
 
 TEST(TextSplit, CutsAtLineBreaks) {
