@@ -36,6 +36,6 @@ if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
   build/nalvic
 else
   echo "No DISPLAY: starting the program on a virtual X server (xvfb-run); it is not visible."
-  echo "Run this script from a desktop session to see the window."
+  echo "Run this script from a desktop session to see the window; stop it with Ctrl+C."
   xvfb-run -a build/nalvic
 fi
