@@ -134,10 +134,44 @@ void BM_RandomWords100kRandomLength(benchmark::State& state) {
     });
 }
 
+// Closing the program while a job runs: the time from the start of the
+// shutdown until every stage has returned.
+template <class Prepare>
+void shutdownDuringJob(benchmark::State& state, std::string_view button, Prepare prepare) {
+    for (auto _ : state) {
+        Program program("http://127.0.0.1:9");
+        program.start();
+        prepare(program);
+        program.mainWindow().control<QPushButton>(button)->click();
+        QElapsedTimer running;
+        running.start();
+        while (running.elapsed() < 150) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QElapsedTimer clock;
+        clock.start();
+        program.shutdown();
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+    }
+}
+
+void BM_ShutdownDuringShuffle10MB(benchmark::State& state) {
+    shutdownDuringJob(state, "按钮_打乱", [](Program& program) {
+        program.controls().writeText("编辑框_打乱原文本", bench::makeCorpus(bench::corpus10MB));
+    });
+}
+
+void BM_ShutdownDuringEndlessRandomWords(benchmark::State& state) {
+    shutdownDuringJob(state, "按钮_随机组词", [](Program& program) {
+        program.controls().writeText("编辑框_打乱原文本", "abc");
+        program.controls().writeText("编辑框_输出条数", "2000000000");
+    });
+}
+
 BENCHMARK(BM_Shuffle10MB)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_InsertMultiText100kLines)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_RandomWords100kFixedLength)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_RandomWords100kRandomLength)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_ShutdownDuringShuffle10MB)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ShutdownDuringEndlessRandomWords)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "app/job_stages.h"
 
+#include <algorithm>
+
 #include "text/characters.h"
 
 namespace nalvic {
@@ -18,28 +20,34 @@ void startStage(App& app, JobButtons buttons, std::function<void()> stage) {
 
 namespace {
 
-// How much of `lines` goes into the next hand-over: whole lines within the
-// limits, but at least one line, however long.
-std::size_t pieceLength(std::string_view lines) {
+// How much of `text` goes into the next hand-over: whole lines within the
+// limits, but at least one line, however long. A piece ends right after a
+// line feed that is a character of its own, so it never splits a two-byte
+// character nor a "\r\n".
+std::size_t pieceLength(std::string_view text) {
     std::size_t end = 0;
-    for (std::size_t count = 0; count < maxLinesPerHandOver && end < lines.size(); ++count) {
-        const std::size_t lineEnd = lines.find("\r\n", end);
-        const std::size_t next = lineEnd == std::string_view::npos ? lines.size() : lineEnd + 2;
-        if (end != 0 && next > maxBytesPerHandOver) break;
-        end = next;
+    std::size_t lines = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const bool lineFeed = text[i] == '\n';
+        i = std::min(text.size(), i + (static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1));
+        if (end != 0 && i > maxBytesPerHandOver) return end;
+        if (lineFeed) {
+            end = i;
+            if (++lines == maxLinesPerHandOver) return end;
+        }
     }
-    return end;
+    return text.size();
 }
 
 }  // namespace
 
-void writeLinesInPieces(App& app, std::string_view box, std::string_view lines) {
-    std::size_t length = pieceLength(lines);
-    app.controls.writeText(box, lines.substr(0, length));
-    for (lines.remove_prefix(length); !lines.empty(); lines.remove_prefix(length)) {
+void writeInPieces(App& app, std::string_view box, std::string_view text) {
+    std::size_t length = pieceLength(text);
+    app.controls.writeText(box, text.substr(0, length));
+    for (text.remove_prefix(length); !text.empty(); text.remove_prefix(length)) {
         if (app.jobs.stopRequested()) return;
-        length = pieceLength(lines);
-        app.controls.appendText(box, lines.substr(0, length));
+        length = pieceLength(text);
+        app.controls.appendText(box, text.substr(0, length));
     }
 }
 

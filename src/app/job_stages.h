@@ -31,10 +31,10 @@ void setButtonsEnabled(ControlAccess& controls, JobButtons buttons, bool enabled
 // its buttons are enabled again.
 void startStage(App& app, JobButtons buttons, std::function<void()> stage);
 
-// Writes `lines` (each ending in "\r\n") into the box in pieces of at most
-// the sizes above: the first piece replaces the box's text, the others are
-// appended. Stops early when the program shuts down.
-void writeLinesInPieces(App& app, std::string_view box, std::string_view lines);
+// Writes the text into the box in pieces of whole lines of at most the sizes
+// above: the first piece replaces the box's text, the others are appended.
+// Stops early when the program shuts down.
+void writeInPieces(App& app, std::string_view box, std::string_view text);
 
 // Reads the shuffle source box and cuts it, folded to half width, into
 // app.state.charList.

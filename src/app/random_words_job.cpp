@@ -127,7 +127,7 @@ void generationStage(App& app) {
     if (outcome == Outcome::EmptyPool)
         reportEmptyPool(ui);
     else
-        writeLinesInPieces(app, kResult, generation.result());
+        writeInPieces(app, kResult, generation.result());
     setButtonsEnabled(ui, characterJobButtons, true);
 }
 

@@ -38,7 +38,7 @@ void joinStage(App& app) {
         }
     }
     if (count > 0) ui.setProgressPosition(kBar, count);
-    ui.writeText(kResult, joined);
+    writeInPieces(app, kResult, joined);
     if (!app.jobs.stopRequested()) setButtonsEnabled(ui, characterJobButtons, true);
 }
 

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <string>
+#include <thread>
 
 #include "job_fixture.h"
+#include "text/characters.h"
+#include "text/shuffle.h"
 
 namespace nalvic {
 namespace {
@@ -66,6 +69,27 @@ TEST_F(ShuffleJob, CharactersNeverLeaveTheirBlockOf3000) {
             EXPECT_EQ(sorted(result.substr(start, 3000)), sorted(source.substr(start, 3000)))
                 << "block at " << start;
     }
+}
+
+// A large result reaches the box in several hand-overs; together they must
+// give exactly what the engine makes of the text on a fresh thread.
+TEST_F(ShuffleJob, LargeTextWithLineBreaksArrivesWhole) {
+    Text source;
+    for (int i = 0; source.size() < 2'000'000; ++i) {
+        source += cycling(i % 40);
+        source += i % 7 == 0 ? "\xB0\n\xD6\xD0" : "\r\n";  // a lead byte before a line feed
+    }
+    Text expected;
+    std::thread([&] {
+        Text folded = source;
+        TextArray chars;
+        TextArray shuffled;
+        segmentCharacters(folded, chars);
+        shuffleAllBlocks(chars, shuffled);
+        expected = joinElements(shuffled);
+    }).join();
+    ui.set(kResult, "old");
+    EXPECT_EQ(shuffle(source), expected);
 }
 
 TEST_F(ShuffleJob, ListsAndProgressAfterAShuffle) {
