@@ -2,9 +2,12 @@
 // over two-byte characters: a comparison is tried only where a character
 // begins, never at the second byte of a two-byte character.
 //
-// Instead of trying every character, the scanner looks 16 bytes at a time for
-// places where the first two bytes of the needle could stand, and only there
-// works out whether the place begins a character. That is decided by looking
+// Instead of trying every character, the scanner jumps to places where the
+// first two bytes of the needle stand, and only there works out whether the
+// place begins a character. Where such places are sparse it finds them with
+// memchr on the first byte, which is fastest but pays a fixed cost per call;
+// where they crowd together it switches for a while to testing 16 bytes at a
+// time, whose cost per byte is fixed. That is decided by looking
 // back: a byte below 0x80 always ends a character (it is either one on its
 // own or the second byte of a pair), so the position after it is a character
 // start, and a run of bytes of 0x80 or more that follows a character start
@@ -52,7 +55,10 @@ private:
         const auto byte = static_cast<unsigned char>(text_[at + index]);
         return byte == small_[index] || byte == capital_[index];
     }
-    std::size_t nextCandidate(std::size_t from) const;
+    std::size_t nextCandidate(std::size_t from);
+    std::size_t nextSparse(std::size_t from);
+    std::size_t nextDense(std::size_t from) const;
+    std::size_t find(unsigned char byte, std::size_t from) const;
     bool matchesAt(std::size_t at) const;
     bool beginsCharacter(std::size_t at, std::size_t knownStart) const;
 
@@ -66,6 +72,12 @@ private:
     unsigned char small_[2] = {0, 0};
     unsigned char capital_[2] = {0, 0};
     std::size_t knownStart_ = 0;  // the latest position known to begin a character
+    // Cached next places of the needle's first byte in either form; each is
+    // the first at or after a point not beyond any later `from`.
+    std::size_t nextSmall_ = 0;
+    std::size_t nextCapital_ = 0;
+    std::size_t closeCalls_ = 0;   // memchr calls in a row that found a place close by
+    std::size_t denseUntil_ = 0;   // the vector test is used below this position
 };
 
 inline MatchScanner::MatchScanner(std::string_view text, std::string_view needle, bool foldCase)
@@ -79,22 +91,73 @@ inline MatchScanner::MatchScanner(std::string_view text, std::string_view needle
         small_[i] = foldCase ? lower(byte) : byte;
         capital_[i] = foldCase ? upper(byte) : byte;
     }
+    nextSmall_ = find(small_[0], 0);
+    nextCapital_ = capital_[0] == small_[0] ? nextSmall_ : find(capital_[0], 0);
+}
+
+inline std::size_t MatchScanner::find(unsigned char byte, std::size_t from) const {
+    if (from >= lastStart_) return none;
+    const void* hit = std::memchr(text_.data() + from, byte, lastStart_ - from);
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data()) : none;
 }
 
 // The next position at or after `from` whose first one or two bytes fit the
 // needle's; the rest is checked by matchesAt.
-inline std::size_t MatchScanner::nextCandidate(std::size_t from) const {
+inline std::size_t MatchScanner::nextCandidate(std::size_t from) {
+    return from < denseUntil_ ? nextDense(from) : nextSparse(from);
+}
+
+inline std::size_t MatchScanner::nextSparse(std::size_t from) {
+    constexpr std::size_t close = 128;        // a memchr call that found its place this near...
+    constexpr std::size_t closeInARow = 16;  // ...this many times in a row...
+    constexpr std::size_t denseStretch = 4096;  // ...hands this many bytes to the vector test
+    for (std::size_t at = from;;) {
+        if (nextSmall_ < at) nextSmall_ = find(small_[0], at);
+        if (nextCapital_ < at) nextCapital_ = capital_[0] == small_[0] ? nextSmall_ : find(capital_[0], at);
+        const std::size_t hit = nextSmall_ < nextCapital_ ? nextSmall_ : nextCapital_;
+        if (hit == none) return none;
+        closeCalls_ = hit - at < close ? closeCalls_ + 1 : 0;
+        if (needle_.size() < 2 || byteFits(hit, 1)) {
+            if (closeCalls_ >= closeInARow) {
+                closeCalls_ = 0;
+                denseUntil_ = hit + denseStretch;
+            }
+            return hit;
+        }
+        if (closeCalls_ >= closeInARow) {
+            closeCalls_ = 0;
+            denseUntil_ = hit + 1 + denseStretch;
+            return nextDense(hit + 1);
+        }
+        at = hit + 1;
+    }
+}
+
+inline std::size_t MatchScanner::nextDense(std::size_t from) const {
     const bool pair = needle_.size() >= 2;
     // A block test reads the bytes at p .. p + 16 when it tests pairs.
     const std::size_t blockReach = blockSize + (pair ? 1 : 0);
-    std::size_t p = from;
-    for (; p < lastStart_ && p + blockReach <= text_.size(); p += blockSize) {
-        const Block first = load(p);
+    const auto fitsAt = [&](std::size_t at) {
+        const Block first = load(at);
         auto fits = (first == small_[0]) | (first == capital_[0]);
         if (pair) {
-            const Block second = load(p + 1);
+            const Block second = load(at + 1);
             fits &= (second == small_[1]) | (second == capital_[1]);
         }
+        return fits;
+    };
+    std::size_t p = from;
+    // Four blocks per test while no candidate shows, then block by block.
+    for (; p < lastStart_ && p + 3 * blockSize + blockReach <= text_.size(); p += 4 * blockSize) {
+        const auto any = fitsAt(p) | fitsAt(p + blockSize) | fitsAt(p + 2 * blockSize) | fitsAt(p + 3 * blockSize);
+        uint64_t low = 0;
+        uint64_t high = 0;
+        std::memcpy(&low, &any, 8);
+        std::memcpy(&high, reinterpret_cast<const char*>(&any) + 8, 8);
+        if ((low | high) != 0) break;
+    }
+    for (; p < lastStart_ && p + blockReach <= text_.size(); p += blockSize) {
+        const auto fits = fitsAt(p);
         uint64_t low = 0;
         uint64_t high = 0;
         std::memcpy(&low, &fits, 8);
@@ -125,6 +188,21 @@ inline bool MatchScanner::matchesAt(std::size_t at) const {
 
 inline bool MatchScanner::beginsCharacter(std::size_t at, std::size_t knownStart) const {
     std::size_t runStart = at;
+    if constexpr (std::endian::native == std::endian::little) {
+        // Eight bytes at a time: the byte just before runStart is the top
+        // byte of the word, so the leading zero bits of the "below 0x80"
+        // marks count the run's bytes in that word.
+        constexpr uint64_t highBits = 0x8080808080808080u;
+        while (runStart - knownStart >= 8) {
+            uint64_t word = 0;
+            std::memcpy(&word, text_.data() + runStart - 8, 8);
+            if (const uint64_t plain = ~word & highBits; plain != 0) {
+                runStart -= static_cast<std::size_t>(std::countl_zero(plain)) / 8;
+                return (at - runStart) % 2 == 0;
+            }
+            runStart -= 8;
+        }
+    }
     while (runStart > knownStart && static_cast<unsigned char>(text_[runStart - 1]) >= 0x80)
         --runStart;
     return (at - runStart) % 2 == 0;

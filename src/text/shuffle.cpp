@@ -154,16 +154,11 @@ void shuffleBlock(TextArray& from, TextArray& to, int32_t k) {
 
 void shuffleAllBlocks(TextArray& from, TextArray& to) {
     // Room for all, plus the spare bytes a block is written with.
-    to.reserve(static_cast<std::size_t>(from.count()), from.joined().size() + 2 * shuffleBlockSize + 1);
+    to.reserve(static_cast<std::size_t>(from.count()), from.byteCount() + 2 * shuffleBlockSize + 1);
     while (from.count() > shuffleBlockSize) shuffleBlock(from, to, shuffleBlockSize);
     shuffleBlock(from, to, from.count());
 }
 
-Text joinElements(const TextArray& array) {
-    Text joined;
-    reserveMore(joined, array.joined().size());
-    joined.append(array.joined());
-    return joined;
-}
+Text joinElements(const TextArray& array) { return array.joined(); }
 
 }  // namespace nalvic

@@ -16,30 +16,25 @@ std::string indexErrorMessage(ArrayIndexError::Kind kind, int32_t index) {
     return "array index " + std::to_string(index) + " is " + what;
 }
 
+uint64_t bitsBelow(std::size_t bit) { return (uint64_t{1} << bit) - 1; }
+
 }  // namespace
 
 ArrayIndexError::ArrayIndexError(Kind kind, int32_t index)
     : std::out_of_range(indexErrorMessage(kind, index)), kind_(kind) {}
 
-namespace {
-
-uint64_t bitsBelow(std::size_t bit) { return (uint64_t{1} << bit) - 1; }
-
-}  // namespace
-
 int32_t TextArray::count() const noexcept { return static_cast<int32_t>(slots_ - first_); }
 
 std::size_t TextArray::startOf(std::size_t slot) const noexcept {
-    if (!characters_) return offsets_[slot];
+    if (!characters_) return starts_[slot];
     const std::size_t group = slot / groupSize;
     const std::size_t inGroup = slot % groupSize;
     // Each slot before this one in its group takes one byte, or two when wide.
-    return groupStarts_[group] + inGroup +
-           bits::count(wide_[group] & bitsBelow(inGroup));
+    return groupStarts_[group] + inGroup + bits::count(wide_[group] & bitsBelow(inGroup));
 }
 
 std::size_t TextArray::endOf(std::size_t slot) const noexcept {
-    if (!characters_) return offsets_[slot + 1];
+    if (!characters_) return ends_[slot];
     return startOf(slot) + 1 + ((wide_[slot / groupSize] >> (slot % groupSize)) & 1u);
 }
 
@@ -57,11 +52,13 @@ void TextArray::append(std::string_view text) {
         appendCharacter(text);
         return;
     }
-    if (characters_) useOffsets();
+    if (characters_) usePieces();
+    makeRoom(starts_, 1);
+    starts_.push_back(static_cast<uint32_t>(bytes_.size()));
     makeRoom(bytes_, text.size());
     bytes_.append(text);
-    makeRoom(offsets_, 1);
-    offsets_.push_back(static_cast<uint32_t>(bytes_.size()));
+    makeRoom(ends_, 1);
+    ends_.push_back(static_cast<uint32_t>(bytes_.size()));
     ++slots_;
 }
 
@@ -171,14 +168,18 @@ void TextArray::appendCharacters(std::string_view text) {
     }
 }
 
-// Switches to one offset per slot, for elements of any length.
-void TextArray::useOffsets() {
-    std::vector<uint32_t> offsets;
-    reserveMore(offsets, slots_ + 1);
-    for (std::size_t slot = 0; slot < slots_; ++slot)
-        offsets.push_back(static_cast<uint32_t>(startOf(slot)));
-    offsets.push_back(static_cast<uint32_t>(bytes_.size()));
-    offsets_ = std::move(offsets);
+// Switches to a start and an end per slot, for elements of any length.
+void TextArray::usePieces() {
+    std::vector<uint32_t> starts;
+    std::vector<uint32_t> ends;
+    reserveMore(starts, slots_ + 1);
+    reserveMore(ends, slots_ + 1);
+    for (std::size_t slot = 0; slot < slots_; ++slot) {
+        starts.push_back(static_cast<uint32_t>(startOf(slot)));
+        ends.push_back(static_cast<uint32_t>(endOf(slot)));
+    }
+    starts_ = std::move(starts);
+    ends_ = std::move(ends);
     characters_ = false;
     wide_ = {};
     groupStarts_ = {};
@@ -190,14 +191,33 @@ void TextArray::removeAt(int32_t index) {
         removeFirst(1);
         return;
     }
-    if (characters_) useOffsets();
-    const std::size_t slot = first_ + static_cast<std::size_t>(index - 1);
-    const uint32_t from = offsets_[slot];
-    const uint32_t length = offsets_[slot + 1] - from;
-    bytes_.erase(from, length);
-    offsets_.erase(offsets_.begin() + static_cast<std::ptrdiff_t>(slot) + 1);
-    for (std::size_t later = slot + 1; later < offsets_.size(); ++later) offsets_[later] -= length;
+    if (characters_) usePieces();
+    // The element's bytes stay behind as a gap until gaps outweigh the rest.
+    const auto slot = static_cast<std::ptrdiff_t>(first_) + index - 1;
+    starts_.erase(starts_.begin() + slot);
+    ends_.erase(ends_.begin() + slot);
     --slots_;
+    if (bytes_.size() > 4096 && bytes_.size() > 2 * byteCount()) dropGaps();
+}
+
+// Packs the live elements back to back, dropping every byte between them.
+void TextArray::dropGaps() {
+    std::string packed;
+    reserveMore(packed, byteCount());
+    std::vector<uint32_t> starts;
+    std::vector<uint32_t> ends;
+    reserveMore(starts, slots_ - first_);
+    reserveMore(ends, slots_ - first_);
+    for (std::size_t slot = first_; slot < slots_; ++slot) {
+        starts.push_back(static_cast<uint32_t>(packed.size()));
+        packed.append(bytes_, starts_[slot], ends_[slot] - starts_[slot]);
+        ends.push_back(static_cast<uint32_t>(packed.size()));
+    }
+    bytes_ = std::move(packed);
+    starts_ = std::move(starts);
+    ends_ = std::move(ends);
+    slots_ -= first_;
+    first_ = 0;
 }
 
 void TextArray::removeFirst(std::size_t n) {
@@ -218,15 +238,16 @@ void TextArray::dropDeadFront() {
     if (dropped == 0) return;
     const std::size_t base = startOf(dropped);
     bytes_.erase(0, base);
-    const auto shift = [base](std::vector<uint32_t>& starts, std::size_t drop) {
-        starts.erase(starts.begin(), starts.begin() + static_cast<std::ptrdiff_t>(drop));
-        for (uint32_t& start : starts) start -= static_cast<uint32_t>(base);
+    const auto shift = [base](std::vector<uint32_t>& offsets, std::size_t drop) {
+        offsets.erase(offsets.begin(), offsets.begin() + static_cast<std::ptrdiff_t>(drop));
+        for (uint32_t& offset : offsets) offset -= static_cast<uint32_t>(base);
     };
     if (characters_) {
         shift(groupStarts_, dropped / groupSize);
         wide_.erase(wide_.begin(), wide_.begin() + static_cast<std::ptrdiff_t>(dropped / groupSize));
     } else {
-        shift(offsets_, dropped);
+        shift(starts_, dropped);
+        shift(ends_, dropped);
     }
     first_ -= dropped;
     slots_ -= dropped;
@@ -239,7 +260,8 @@ void TextArray::reset() noexcept {
     characters_ = true;
     wide_ = {};
     groupStarts_ = {};
-    offsets_ = {};
+    starts_ = {};
+    ends_ = {};
 }
 
 void TextArray::reserve(std::size_t elements, std::size_t bytes) {
@@ -248,12 +270,40 @@ void TextArray::reserve(std::size_t elements, std::size_t bytes) {
         reserveMore(groupStarts_, elements / groupSize + 1);
         reserveMore(wide_, elements / groupSize + 1);
     } else {
-        reserveMore(offsets_, elements);
+        reserveMore(starts_, elements);
+        reserveMore(ends_, elements);
     }
 }
 
-std::string_view TextArray::joined() const noexcept {
-    return first_ == slots_ ? std::string_view{} : std::string_view(bytes_).substr(startOf(first_));
+std::size_t TextArray::byteCount() const noexcept {
+    if (first_ == slots_) return 0;
+    if (characters_) return bytes_.size() - startOf(first_);
+    std::size_t total = 0;
+    for (std::size_t slot = first_; slot < slots_; ++slot) total += ends_[slot] - starts_[slot];
+    return total;
+}
+
+Text TextArray::joined() const {
+    Text out;
+    if (first_ == slots_) return out;
+    reserveMore(out, byteCount());
+    if (characters_) {
+        out.append(bytes_, startOf(first_));
+        return out;
+    }
+    for (std::size_t slot = first_; slot < slots_; ++slot)
+        out.append(bytes_, starts_[slot], ends_[slot] - starts_[slot]);
+    return out;
+}
+
+TextArray TextArray::fromPieces(Text bytes, std::vector<uint32_t> starts, std::vector<uint32_t> ends) {
+    TextArray array;
+    array.bytes_ = std::move(bytes);
+    array.slots_ = starts.size();
+    array.characters_ = false;
+    array.starts_ = std::move(starts);
+    array.ends_ = std::move(ends);
+    return array;
 }
 
 int32_t arrayCount(const TextArray& array) { return array.count(); }
@@ -271,22 +321,33 @@ void arrayRemoveAt(TextArray& array, int32_t index) { array.removeAt(index); }
 void arrayReset(TextArray& array) { array.reset(); }
 
 TextArray textSplit(std::string_view text, std::string_view delimiter) {
-    TextArray pieces;
-    if (text.empty()) return pieces;
-    if (delimiter.empty()) {
-        pieces.append(text);
-        return pieces;
-    }
-    // The pieces never hold more bytes than the text.
-    pieces.reserve(0, text.size());
-    MatchScanner scanner(text, delimiter, /*foldCase=*/false);
+    Text copy;
+    reserveMore(copy, text.size());
+    copy.append(text);
+    return textSplitTaking(std::move(copy), delimiter);
+}
+
+TextArray textSplitTaking(Text text, std::string_view delimiter) {
+    if (text.empty()) return {};
+    if (text.size() > INT32_MAX) throw std::length_error("text too large to split");
+    std::vector<uint32_t> starts;
+    std::vector<uint32_t> ends;
+    const auto cut = [&](std::size_t from, std::size_t to) {
+        makeRoom(starts, 1);
+        makeRoom(ends, 1);
+        starts.push_back(static_cast<uint32_t>(from));
+        ends.push_back(static_cast<uint32_t>(to));
+    };
     std::size_t start = 0;
-    for (std::size_t at = scanner.next(0); at != MatchScanner::none; at = scanner.next(start)) {
-        pieces.append(text.substr(start, at - start));
-        start = at + delimiter.size();
+    if (!delimiter.empty()) {
+        MatchScanner scanner(text, delimiter, /*foldCase=*/false);
+        for (std::size_t at = scanner.next(0); at != MatchScanner::none; at = scanner.next(start)) {
+            cut(start, at);
+            start = at + delimiter.size();
+        }
     }
-    if (start < text.size()) pieces.append(text.substr(start));
-    return pieces;
+    if (start < text.size()) cut(start, text.size());
+    return TextArray::fromPieces(std::move(text), std::move(starts), std::move(ends));
 }
 
 }  // namespace nalvic

@@ -1,15 +1,17 @@
 // TextArray: an ordered list of texts indexed from 1 that owns its elements.
 //
-// Elements are stored back to back in one buffer. While every element is one
-// or two bytes long (the characters of a text), an element costs its bytes
-// plus about a bit and a half; other lists keep one 32-bit offset per
-// element. Removing elements from the front is cheap either way.
+// Elements are stored in one buffer. While every element is one or two bytes
+// long (the characters of a text), an element costs its bytes plus about a
+// bit and a half; other lists keep a 32-bit start and end per element.
+// Removing elements from the front is cheap either way.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "text/text.h"
@@ -51,8 +53,14 @@ public:
     // Reserves room for `elements` elements holding `bytes` bytes in all.
     void reserve(std::size_t elements, std::size_t bytes);
 
+    // The number of bytes of all elements together.
+    std::size_t byteCount() const noexcept;
     // Every element, in order, back to back.
-    std::string_view joined() const noexcept;
+    Text joined() const;
+
+    // The array of the pieces [starts[i], ends[i]) of `bytes`, which it
+    // takes over; the pieces ascend and do not overlap.
+    static TextArray fromPieces(Text bytes, std::vector<uint32_t> starts, std::vector<uint32_t> ends);
 
 private:
     static constexpr std::size_t groupSize = 64;
@@ -61,8 +69,9 @@ private:
     std::size_t endOf(std::size_t slot) const noexcept;
     void appendCharacter(std::string_view text);
     void appendCharacterInRoom(std::string_view text);
-    void useOffsets();
+    void usePieces();
     void dropDeadFront();
+    void dropGaps();
 
     // Slots count every element ever appended since the last compaction;
     // the first `first_` of them are removed elements whose bytes are still
@@ -70,13 +79,16 @@ private:
     std::string bytes_;
     std::size_t slots_ = 0;
     std::size_t first_ = 0;
-    // While `characters_`: one bit per slot, set for a two-byte element, and
-    // the byte offset at which each group of 64 slots starts.
+    // While `characters_`: the elements lie back to back; one bit per slot,
+    // set for a two-byte element, and the byte offset at which each group
+    // of 64 slots starts.
     bool characters_ = true;
     std::vector<uint64_t> wide_;
     std::vector<uint32_t> groupStarts_;
-    // Otherwise: the byte offset of every slot, and the end.
-    std::vector<uint32_t> offsets_;
+    // Otherwise: where each slot's bytes start and end. Bytes between the
+    // pieces (the delimiters of a split, removed elements) belong to none.
+    std::vector<uint32_t> starts_;
+    std::vector<uint32_t> ends_;
 };
 
 int32_t arrayCount(const TextArray& array);
@@ -91,5 +103,16 @@ void arrayReset(TextArray& array);
 // characters; a trailing delimiter adds no empty element; the empty text
 // gives no element; an empty delimiter gives the whole text.
 TextArray textSplit(std::string_view text, std::string_view delimiter);
+
+// The same for a text the array may take over: its bytes are kept as they
+// are, delimiters included, instead of being copied piece by piece.
+TextArray textSplitTaking(Text text, std::string_view delimiter);
+
+// A Text passed as an rvalue (such as one just read) is taken over.
+template <typename T>
+    requires std::same_as<T, Text>
+TextArray textSplit(T&& text, std::string_view delimiter) {
+    return textSplitTaking(std::move(text), delimiter);
+}
 
 }  // namespace nalvic

@@ -170,6 +170,30 @@ TEST(TextSplit, CutsAtLineBreaks) {
         EXPECT_EQ(elements(textSplit(c.text, "\r\n")), c.expected) << testing::PrintToString(c.text);
 }
 
+TEST(TextSplit, PiecesCanBeEditedLikeAnyArray) {
+    std::string text;
+    for (int i = 0; i < 3000; ++i) text += std::to_string(i) + "\r\n";
+    TextArray lines = textSplit(std::move(text), "\r\n");
+    std::vector<std::string> model;
+    for (int i = 0; i < 3000; ++i) model.push_back(std::to_string(i));
+    for (int i = 0; i < 2000; ++i) {
+        const auto index = static_cast<int32_t>(1 + (i * 7919) % model.size());
+        arrayRemoveAt(lines, index);
+        model.erase(model.begin() + index - 1);
+        if (i % 100 == 0) {
+            arrayAppend(lines, "x");
+            model.emplace_back("x");
+        }
+    }
+    lines.removeFirst(10);
+    model.erase(model.begin(), model.begin() + 10);
+    EXPECT_EQ(elements(lines), model);
+    std::string joined;
+    for (const auto& line : model) joined += line;
+    EXPECT_EQ(lines.joined(), joined);
+    EXPECT_EQ(lines.byteCount(), joined.size());
+}
+
 TEST(TextSplit, EmptyDelimiterGivesTheWholeText) {
     EXPECT_EQ(elements(textSplit("a\r\nb", "")), (Texts{"a\r\nb"}));
     EXPECT_EQ(elements(textSplit("", "")), Texts{});
@@ -180,9 +204,12 @@ TEST(TextSplit, AgreesWithTheByteByByteScanOnRandomTexts) {
     for (int round = 0; round < 20000; ++round) {
         const std::string text = reference::randomText(engine, 40);
         const std::string delimiter = round % 3 == 0 ? "\r\n" : reference::randomText(engine, 3);
-        ASSERT_EQ(elements(textSplit(text, delimiter)), reference::split(text, delimiter))
+        const auto expected = reference::split(text, delimiter);
+        ASSERT_EQ(elements(textSplit(text, delimiter)), expected)
             << "text " << testing::PrintToString(text) << " delimiter "
             << testing::PrintToString(delimiter);
+        // A text handed over as an rvalue is taken over, not copied.
+        ASSERT_EQ(elements(textSplit(std::string(text), delimiter)), expected);
     }
 }
 
