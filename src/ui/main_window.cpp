@@ -245,33 +245,35 @@ void MainWindow::buildScratchPage(QWidget* page) {
 }
 
 void MainWindow::connectBindings() {
-    for (const auto& [name, widget] : controls_)
-        if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget))
-            editBoxes_.push_back(widget);
-
     // The bindings live as long as the program, so a pointer to one is stable.
     for (const Binding& binding : mainWindowBindings()) {
         QWidget* widget = control(binding.control);
-        if (!widget) continue;
+        if (!widget || binding.event == Event::TextChanged) continue;
         const Binding* bound = &binding;
         auto run = [this, bound] { bound->handler(app_); };
-        switch (binding.event) {
-        case Event::Clicked:
-            if (auto* button = qobject_cast<QAbstractButton*>(widget))
-                connect(button, &QAbstractButton::clicked, this, run);
-            break;
-        case Event::TextChanged:
-            // Program writes block this signal and run the handler themselves.
-            if (auto* line = qobject_cast<QLineEdit*>(widget))
-                connect(line, &QLineEdit::textChanged, this, run);
-            else if (auto* large = qobject_cast<QPlainTextEdit*>(widget))
-                connect(large, &QPlainTextEdit::textChanged, this, run);
-            break;
-        case Event::LeftButtonDown:
-            if (auto* label = qobject_cast<TransparentLabel*>(widget))
-                connect(label, &TransparentLabel::leftButtonPressed, this, run);
-            break;
-        }
+        if (auto* button = qobject_cast<QAbstractButton*>(widget);
+            button && binding.event == Event::Clicked)
+            connect(button, &QAbstractButton::clicked, this, run);
+        else if (auto* label = qobject_cast<TransparentLabel*>(widget);
+                 label && binding.event == Event::LeftButtonDown)
+            connect(label, &TransparentLabel::leftButtonPressed, this, run);
+    }
+    // Program writes block the boxes' own signal and run the handler
+    // themselves, so this is the user's edits only.
+    for (const auto& [name, widget] : controls_) {
+        QWidget* box = widget;
+        const Binding* bound = findBinding(name, Event::TextChanged);
+        auto edited = [this, box, bound] {
+            emit boxEdited(box);
+            if (bound) bound->handler(app_);
+        };
+        if (auto* line = qobject_cast<QLineEdit*>(box))
+            connect(line, &QLineEdit::textChanged, this, edited);
+        else if (auto* large = qobject_cast<QPlainTextEdit*>(box))
+            connect(large, &QPlainTextEdit::textChanged, this, edited);
+        else
+            continue;
+        editBoxes_.push_back(box);
     }
 }
 

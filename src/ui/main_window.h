@@ -39,6 +39,10 @@ public:
     // Runs the handler bound to the control's event, if there is one.
     void dispatch(std::string_view control, Event event);
 
+signals:
+    // The user changed the box's text; sent before its handler runs.
+    void boxEdited(QWidget* box);
+
 private:
     template <class W>
     W* place(W* widget, std::string_view name, QRect geometry);

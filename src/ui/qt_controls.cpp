@@ -64,15 +64,9 @@ QtControls::~QtControls() {
 void QtControls::attach(MainWindow& window, App& app) {
     window_ = &window;
     app_ = &app;
-    // Any change by the user makes the kept bytes stale. Program writes block
-    // these signals.
-    for (QWidget* box : window.editBoxes()) {
-        auto forget = [this, box] { written_.erase(box); };
-        if (auto* line = qobject_cast<QLineEdit*>(box))
-            QObject::connect(line, &QLineEdit::textChanged, &context_, forget);
-        else if (auto* large = qobject_cast<QPlainTextEdit*>(box))
-            QObject::connect(large, &QPlainTextEdit::textChanged, &context_, forget);
-    }
+    // Any change by the user makes the kept bytes stale.
+    QObject::connect(&window, &MainWindow::boxEdited, &context_,
+                     [this](QWidget* box) { written_.erase(box); });
 }
 
 QWidget* QtControls::find(std::string_view control) const {

@@ -44,7 +44,8 @@ public:
 
     HelpWindow* helpWindow() const { return help_; }
 
-    void showMessage(std::string_view message, std::optional<std::string_view> title) override;
+    void showMessage(std::string_view message,
+                     std::optional<std::string_view> title = std::nullopt) override;
     bool setClipboardText(std::string_view text) override;
     void openWindow(Window window) override;
     void openUrl(std::string_view url) override;

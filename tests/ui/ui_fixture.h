@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ui/gbk_codec.h"
+#include "ui/page_control.h"
 #include "ui/program.h"
 
 namespace nalvic::testing {
