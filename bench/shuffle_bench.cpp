@@ -28,6 +28,12 @@ void noteAllocation(void* block) {
 
 }  // namespace
 
+// These replacements pair malloc with free themselves; GCC cannot see that
+// once it has inlined them into each other.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+
 void* operator new(std::size_t size) {
     void* block = std::malloc(size == 0 ? 1 : size);
     if (!block) throw std::bad_alloc();
