@@ -14,6 +14,8 @@ struct OptionBox {
     std::string_view message;
 };
 
+void PrintTo(const OptionBox& box, std::ostream* os) { *os << box.box; }
+
 class OptionBoxes : public ::testing::TestWithParam<OptionBox> {
 protected:
     JobRunner jobs;

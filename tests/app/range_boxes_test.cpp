@@ -18,6 +18,11 @@ struct RangeCase {
     const char* finalMax;
 };
 
+void PrintTo(const RangeCase& c, std::ostream* os) {
+    *os << c.min << "-" << c.max << " " << (std::string_view(c.box).ends_with("最小值") ? "min" : "max")
+        << " '" << c.typed << "'";
+}
+
 class RangeBoxes : public ::testing::TestWithParam<RangeCase> {
 protected:
     JobRunner jobs;

@@ -21,6 +21,12 @@ struct RangeEdit {
     const char* finalMax;
 };
 
+void PrintTo(const RangeEdit& c, std::ostream* os) {
+    static const char* const edits[] = {"type-over", "empty", "type-at-end", "paste"};
+    *os << c.min << "-" << c.max << " " << (std::string_view(c.box).ends_with("最小值") ? "min" : "max")
+        << " " << edits[static_cast<int>(c.edit)] << " '" << c.text << "'";
+}
+
 class RangeBoxesUi : public testing::WindowTest, public ::testing::WithParamInterface<RangeEdit> {
 protected:
     void SetUp() override {
