@@ -84,8 +84,18 @@ QPushButton* makeButton(QWidget* parent, const char* caption) {
     return button;
 }
 
+// The selection shows only while the box has the focus.
+void hideInactiveSelection(QWidget* box) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Inactive, QPalette::Base));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Inactive, QPalette::Text));
+    box->setPalette(palette);
+}
+
 QPlainTextEdit* makeLargeBox(QWidget* parent) {
     auto* box = new QPlainTextEdit(parent);
+    hideInactiveSelection(box);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -96,6 +106,7 @@ QPlainTextEdit* makeLargeBox(QWidget* parent) {
 
 QLineEdit* makeLineBox(QWidget* parent, const char* text = "") {
     auto* box = new QLineEdit(QString::fromUtf8(text), parent);
+    hideInactiveSelection(box);
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setCursorPosition(0);
     return box;

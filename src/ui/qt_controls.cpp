@@ -1,6 +1,7 @@
 #include "ui/qt_controls.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -125,7 +126,10 @@ void QtControls::uiAppendText(std::string_view control, std::string_view text) {
 }
 
 int32_t QtControls::uiReadChecked(std::string_view control) {
-    auto* button = qobject_cast<QAbstractButton*>(find(control));
+    QWidget* widget = find(control);
+    // A check box's third, undetermined state reads as not ticked.
+    if (auto* box = qobject_cast<QCheckBox*>(widget)) return box->checkState() == Qt::Checked ? 1 : 0;
+    auto* button = qobject_cast<QAbstractButton*>(widget);
     return button && button->isChecked() ? 1 : 0;
 }
 
