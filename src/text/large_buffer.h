@@ -16,22 +16,31 @@ namespace nalvic {
 // range is large enough to benefit. Never fails.
 void adviseHugePages(const void* data, std::size_t bytes) noexcept;
 
-// Makes room for `extra` more elements in a std::string or std::vector,
-// growing by doubling as push_back would, and advises huge pages for the
-// new storage.
+// Gives `buffer` (a std::string or std::vector) room for `capacity`
+// elements. The new storage is advised before the old contents are copied
+// into it, so that the copy already lands on huge pages.
+template <typename Buffer>
+void growTo(Buffer& buffer, std::size_t capacity) {
+    if (capacity <= buffer.capacity()) return;
+    Buffer bigger;
+    bigger.reserve(capacity);
+    adviseHugePages(bigger.data(), bigger.capacity() * sizeof(*bigger.data()));
+    bigger.insert(bigger.end(), buffer.begin(), buffer.end());
+    buffer.swap(bigger);
+}
+
+// Makes room for `extra` more elements, growing by doubling as push_back
+// would.
 template <typename Buffer>
 void makeRoom(Buffer& buffer, std::size_t extra) {
     const std::size_t needed = buffer.size() + extra;
-    if (needed <= buffer.capacity()) return;
-    buffer.reserve(std::max(needed, buffer.capacity() * 2));
-    adviseHugePages(buffer.data(), buffer.capacity() * sizeof(*buffer.data()));
+    if (needed > buffer.capacity()) growTo(buffer, std::max(needed, buffer.capacity() * 2));
 }
 
-// Reserves exactly room for `extra` more elements, with the same advice.
+// Makes room for exactly `extra` more elements.
 template <typename Buffer>
 void reserveMore(Buffer& buffer, std::size_t extra) {
-    buffer.reserve(buffer.size() + extra);
-    adviseHugePages(buffer.data(), buffer.capacity() * sizeof(*buffer.data()));
+    growTo(buffer, buffer.size() + extra);
 }
 
 }  // namespace nalvic

@@ -332,6 +332,10 @@ TextArray textSplitTaking(Text text, std::string_view delimiter) {
     if (text.size() > INT32_MAX) throw std::length_error("text too large to split");
     std::vector<uint32_t> starts;
     std::vector<uint32_t> ends;
+    // A first guess at the number of pieces, lines of some 64 bytes; more
+    // room is made as needed.
+    reserveMore(starts, text.size() / 64 + 1);
+    reserveMore(ends, text.size() / 64 + 1);
     const auto cut = [&](std::size_t from, std::size_t to) {
         makeRoom(starts, 1);
         makeRoom(ends, 1);
