@@ -32,11 +32,11 @@ public:
         groupTotals_ = Totals{} + INT16_MAX;
         for (auto& totals : wordTotals_) totals = Totals{} + INT16_MAX;
         for (std::size_t word = 0; word * 64 < count; ++word) {
-            const std::size_t bits = std::min<std::size_t>(64, count - word * 64);
-            words_[word] = bits == 64 ? ~uint64_t{0} : (uint64_t{1} << bits) - 1;
+            const std::size_t used = std::min<std::size_t>(64, count - word * 64);
+            words_[word] = used == 64 ? ~uint64_t{0} : (uint64_t{1} << used) - 1;
             const std::size_t group = word / width;
-            wordTotals_[group][word % width] = static_cast<int16_t>(word * 64 + bits - group * width * 64);
-            groupTotals_[group] = static_cast<int16_t>(word * 64 + bits);
+            wordTotals_[group][word % width] = static_cast<int16_t>(word * 64 + used - group * width * 64);
+            groupTotals_[group] = static_cast<int16_t>(word * 64 + used);
         }
     }
 
@@ -47,9 +47,9 @@ public:
         Totals& wordTotals = wordTotals_[group];
         const std::size_t word = shortOf(wordTotals, inGroup);
         const auto rank = static_cast<unsigned>(inGroup - 1 - totalBefore(wordTotals, word));
-        uint64_t& bits = words_[group * width + word];
-        const unsigned bit = bits::select(bits, rank);
-        bits &= ~(uint64_t{1} << bit);
+        uint64_t& positions = words_[group * width + word];
+        const unsigned bit = bits::select(positions, rank);
+        positions &= ~(uint64_t{1} << bit);
         lowerFrom(groupTotals_, group);
         lowerFrom(wordTotals, word);
         return (group * width + word) * 64 + bit;
