@@ -59,6 +59,10 @@ private:
     std::size_t nextSparse(std::size_t from);
     std::size_t nextDense(std::size_t from) const;
     std::size_t find(unsigned char byte, std::size_t from) const;
+    // The first match at a character start from `from` (itself one) below
+    // `until`, stepping character by character; else the character start
+    // at which the stepping stopped.
+    std::size_t nextByStepping(std::size_t from, std::size_t until) const;
     bool matchesAt(std::size_t at) const;
     bool beginsCharacter(std::size_t at, std::size_t knownStart) const;
 
@@ -78,6 +82,8 @@ private:
     std::size_t nextCapital_ = 0;
     std::size_t closeCalls_ = 0;   // memchr calls in a row that found a place close by
     std::size_t denseUntil_ = 0;   // the vector test is used below this position
+    std::size_t steppedUntil_ = 0;  // plain stepping is used below this position
+    std::size_t crowdedMatches_ = 0;  // matches in a row found close behind the last
 };
 
 inline MatchScanner::MatchScanner(std::string_view text, std::string_view needle, bool foldCase)
@@ -208,17 +214,53 @@ inline bool MatchScanner::beginsCharacter(std::size_t at, std::size_t knownStart
     return (at - runStart) % 2 == 0;
 }
 
+inline std::size_t MatchScanner::nextByStepping(std::size_t from, std::size_t until) const {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text_.data());
+    std::size_t at = from;
+    for (; at < until && at < lastStart_; at += bytes[at] >= 0x80 && at + 1 < text_.size() ? 2 : 1)
+        if (byteFits(at, 0) && (needle_.size() < 2 || byteFits(at, 1)) && matchesAt(at)) return at;
+    return at;
+}
+
 inline std::size_t MatchScanner::next(std::size_t from) {
+    constexpr std::size_t crowdedInARow = 32;  // failed places this close together...
+    constexpr std::size_t crowded = 8;
+    constexpr std::size_t steppedStretch = 65536;  // ...hand this many bytes to plain stepping
     if (knownStart_ < from) knownStart_ = from;
-    for (std::size_t at = nextCandidate(from); at != none; at = nextCandidate(at + 1)) {
-        if (!matchesAt(at)) continue;
-        const bool starts = beginsCharacter(at, knownStart_);
-        // Either way the start of a character at or after `at` is now known,
-        // which bounds the next look back.
-        knownStart_ = starts ? at : at + 1;
-        if (starts) return at;
+    while (true) {
+        if (from < steppedUntil_) {
+            const std::size_t at = nextByStepping(from, steppedUntil_);
+            if (at >= lastStart_) return none;
+            knownStart_ = at;
+            if (at < steppedUntil_) return at;
+            from = at;  // a character start where the stretch ended
+        }
+        std::size_t previous = from;
+        std::size_t failed = 0;
+        std::size_t at = nextCandidate(from);
+        for (; at != none; previous = at, at = nextCandidate(at + 1)) {
+            const bool starts = matchesAt(at) && beginsCharacter(at, knownStart_);
+            if (starts) {
+                knownStart_ = at;
+                // Matches that follow each other closely are found faster
+                // by stepping as well; the next call starts right behind.
+                crowdedMatches_ = at - from < crowded ? crowdedMatches_ + 1 : 0;
+                if (crowdedMatches_ >= crowdedInARow) {
+                    crowdedMatches_ = 0;
+                    steppedUntil_ = at + needle_.size() + steppedStretch;
+                }
+                return at;
+            }
+            failed = at - previous < crowded ? failed + 1 : 0;
+            if (failed >= crowdedInARow) break;
+        }
+        if (at == none) return none;
+        // Places to test crowd so densely that trying every character in
+        // turn is cheaper. That needs a character start to go from.
+        from = beginsCharacter(at, knownStart_) ? at : at + 1;
+        knownStart_ = from;
+        steppedUntil_ = from + steppedStretch;
     }
-    return none;
 }
 
 }  // namespace nalvic

@@ -76,5 +76,18 @@ TEST(TextReplace, AgreesWithTheByteByByteScanOnRandomTexts) {
     }
 }
 
+TEST(TextReplace, AgreesWithTheByteByByteScanOnLongMixedTexts) {
+    std::mt19937 engine(13);
+    for (const std::string find : {"a", "ab", "aab", "\x81\x81", "\x81" "a", "\r\n", "Ab\xD6"}) {
+        for (int round = 0; round < 12; ++round) {
+            const std::string source = reference::mixedDensityText(engine, find);
+            const bool foldCase = round % 2 == 1;
+            ASSERT_EQ(textReplace(source, find, "<>", foldCase ? 0 : 1),
+                      reference::replace(source, find, "<>", foldCase))
+                << "find " << testing::PrintToString(find) << " round " << round;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace nalvic

@@ -92,4 +92,33 @@ inline std::string randomText(std::mt19937& engine, std::size_t maxLength) {
     return text;
 }
 
+// Long text mixing stretches where the needle's bytes are rare, common and
+// everywhere, so that a scanner that adapts to how often candidates come
+// has to switch its ways of finding them, in both directions.
+inline std::string mixedDensityText(std::mt19937& engine, std::string_view needle) {
+    std::string text;
+    std::uniform_int_distribution<int> stretch(100, 6000);
+    std::uniform_int_distribution<int> anyByte(1, 255);
+    for (int part = 0; part < 6; ++part) {
+        const int length = stretch(engine);
+        switch (engine() % 4) {
+            case 0:  // needle bytes all over
+                for (int i = 0; i < length; ++i) text += needle[engine() % needle.size()];
+                break;
+            case 1:  // whole needles back to back, now and then cut
+                while (static_cast<int>(text.size()) < length * (part + 1)) {
+                    text += needle;
+                    if (engine() % 5 == 0) text += static_cast<char>(anyByte(engine));
+                }
+                break;
+            case 2:  // two-byte characters with the needle's bytes inside
+                for (int i = 0; i < length; ++i) text += i % 2 == 0 ? '\x81' : needle[engine() % needle.size()];
+                break;
+            default:  // anything
+                for (int i = 0; i < length; ++i) text += static_cast<char>(anyByte(engine));
+        }
+    }
+    return text;
+}
+
 }  // namespace nalvic::reference

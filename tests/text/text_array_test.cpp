@@ -170,6 +170,17 @@ TEST(TextSplit, CutsAtLineBreaks) {
         EXPECT_EQ(elements(textSplit(c.text, "\r\n")), c.expected) << testing::PrintToString(c.text);
 }
 
+TEST(TextSplit, AgreesWithTheByteByByteScanOnLongMixedTexts) {
+    std::mt19937 engine(17);
+    for (const std::string delimiter : {"\r\n", "a", "\x81\x81"}) {
+        for (int round = 0; round < 12; ++round) {
+            const std::string text = reference::mixedDensityText(engine, delimiter);
+            ASSERT_EQ(elements(textSplit(text, delimiter)), reference::split(text, delimiter))
+                << "delimiter " << testing::PrintToString(delimiter) << " round " << round;
+        }
+    }
+}
+
 TEST(TextSplit, PiecesCanBeEditedLikeAnyArray) {
     std::string text;
     for (int i = 0; i < 3000; ++i) text += std::to_string(i) + "\r\n";
