@@ -40,24 +40,33 @@ public:
         }
     }
 
-    // Removes the c-th (1-based) remaining position and returns it (0-based).
-    std::size_t take(uint32_t c) {
-        const std::size_t group = shortOf(groupTotals_, static_cast<int>(c));
-        const int inGroup = static_cast<int>(c) - totalBefore(groupTotals_, group);
+    // Replaces each draw c by the c-th (1-based) remaining position (0-based),
+    // which it removes.
+    void takeAll(std::vector<uint32_t>& draws) {
+        // The group totals change with every draw and are needed by the
+        // next, so they stay in a register rather than go through memory.
+        Totals groupTotals = groupTotals_;
+        for (uint32_t& draw : draws) draw = static_cast<uint32_t>(take(groupTotals, draw));
+        groupTotals_ = groupTotals;
+    }
+
+private:
+    using Totals = int16_t __attribute__((vector_size(16)));
+    static constexpr Totals lanes = {0, 1, 2, 3, 4, 5, 6, 7};
+
+    std::size_t take(Totals& groupTotals, uint32_t c) {
+        const std::size_t group = shortOf(groupTotals, static_cast<int>(c));
+        const int inGroup = static_cast<int>(c) - totalBefore(groupTotals, group);
         Totals& wordTotals = wordTotals_[group];
         const std::size_t word = shortOf(wordTotals, inGroup);
         const auto rank = static_cast<unsigned>(inGroup - 1 - totalBefore(wordTotals, word));
         uint64_t& positions = words_[group * width + word];
         const unsigned bit = bits::select(positions, rank);
         positions &= ~(uint64_t{1} << bit);
-        lowerFrom(groupTotals_, group);
+        lowerFrom(groupTotals, group);
         lowerFrom(wordTotals, word);
         return (group * width + word) * 64 + bit;
     }
-
-private:
-    using Totals = int16_t __attribute__((vector_size(16)));
-    static constexpr Totals lanes = {0, 1, 2, 3, 4, 5, 6, 7};
 
     // The number of totals below `wanted`.
     static std::size_t shortOf(const Totals& totals, int wanted) {
@@ -93,6 +102,11 @@ public:
         }
     }
 
+    void takeAll(std::vector<uint32_t>& draws) {
+        for (uint32_t& draw : draws) draw = static_cast<uint32_t>(take(draw));
+    }
+
+private:
     std::size_t take(uint32_t c) {
         std::size_t word = 0;
         for (std::size_t step = top_ / 2; step != 0; step >>= 1) {
@@ -107,7 +121,6 @@ public:
         return word * 64 + bit;
     }
 
-private:
     std::vector<uint64_t> words_;
     std::size_t top_;
     std::vector<uint32_t> tree_;
@@ -141,13 +154,10 @@ void shuffleBlock(TextArray& from, TextArray& to, int32_t k) {
     // The j-th draw picks among the count - j positions not yet drawn; the
     // draws become the positions picked, in place.
     std::vector<uint32_t> order = drawsForBlock(count);
-    const auto drawAll = [&order](auto remaining) {
-        for (uint32_t& draw : order) draw = static_cast<uint32_t>(remaining.take(draw));
-    };
     if (count <= SmallRemaining::capacity)
-        drawAll(SmallRemaining(count));
+        SmallRemaining(count).takeAll(order);
     else
-        drawAll(LargeRemaining(count));
+        LargeRemaining(count).takeAll(order);
     to.appendReordered(from, 0, order.data(), count);
     from.removeFirst(count);
 }

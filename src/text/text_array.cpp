@@ -120,19 +120,25 @@ void TextArray::appendReordered(const TextArray& source, std::size_t first, cons
     bytes_.resize(oldSize + 2 * n + 1);
     char* const base = bytes_.data();
     char* out = base + oldSize;
+    // The wide bits of the current group gather in a register and are
+    // stored once the group is full or the elements run out.
+    uint64_t wideBits = wide_.empty() ? 0 : wide_.back();
     for (std::size_t i = 0; i < n; ++i, ++slots_) {
         const uint32_t character = characters[order[i]];
         const uint32_t wide = character >> 16;
         const std::size_t inGroup = slots_ % groupSize;
         if (inGroup == 0) {
+            if (!wide_.empty()) wide_.back() = wideBits;
             groupStarts_.push_back(static_cast<uint32_t>(out - base));
             wide_.push_back(0);
+            wideBits = 0;
         }
-        wide_.back() |= uint64_t{wide} << inGroup;
+        wideBits |= uint64_t{wide} << inGroup;
         out[0] = static_cast<char>(character & 0xFF);
         out[1] = static_cast<char>((character >> 8) & 0xFF);
         out += 1 + wide;
     }
+    wide_.back() = wideBits;
     bytes_.resize(static_cast<std::size_t>(out - base));
 }
 
@@ -154,18 +160,23 @@ void TextArray::appendCharacters(std::string_view text) {
     makeRoom(groupStarts_, text.size() / groupSize + 1);
     makeRoom(wide_, text.size() / groupSize + 1);
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    // The wide bits of the current group gather in a register, as above.
+    uint64_t wideBits = wide_.empty() ? 0 : wide_.back();
     for (std::size_t i = 0; i < text.size(); ++slots_) {
         const std::size_t inGroup = slots_ % groupSize;
         if (inGroup == 0) {
+            if (!wide_.empty()) wide_.back() = wideBits;
             groupStarts_.push_back(static_cast<uint32_t>(base + i));
             wide_.push_back(0);
+            wideBits = 0;
         }
         // Computed rather than branched on: the widths of a mixed text
         // follow no pattern a branch predictor could learn.
         const std::size_t wide = static_cast<std::size_t>(bytes[i] >> 7) & (i + 1 < text.size() ? 1u : 0u);
-        wide_.back() |= uint64_t{wide} << inGroup;
+        wideBits |= uint64_t{wide} << inGroup;
         i += 1 + wide;
     }
+    if (!wide_.empty()) wide_.back() = wideBits;
 }
 
 // Switches to a start and an end per slot, for elements of any length.
