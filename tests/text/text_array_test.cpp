@@ -129,6 +129,35 @@ TEST(TextArray, AppendCharactersCutsPairsAndKeepsALoneLastByte) {
     }
 }
 
+// Element widths are kept in groups of 64: appends that start on a group's
+// edge, inside a group, or at the start must all keep the earlier widths.
+TEST(TextArray, BulkAppendsKeepWidthsAcrossGroupEdges) {
+    std::string characters;
+    Texts expected;
+    for (int i = 0; i < 64; ++i) {
+        const std::string character = i % 3 == 0 ? std::string("\xD6\xD0") : std::string(1, static_cast<char>('a' + i % 26));
+        characters += character;
+        expected.push_back(character);
+    }
+    for (const std::size_t head : {0u, 1u, 63u, 64u, 65u, 128u}) {
+        TextArray array;
+        Texts model;
+        for (std::size_t i = 0; i < head; ++i) {
+            arrayAppend(array, expected[i % 64]);
+            model.push_back(expected[i % 64]);
+        }
+        array.appendCharacters(characters);
+        model.insert(model.end(), expected.begin(), expected.end());
+        TextArray source;
+        source.appendCharacters(characters);
+        std::vector<uint32_t> order(64);
+        for (uint32_t i = 0; i < 64; ++i) order[i] = 63 - i;
+        array.appendReordered(source, 0, order.data(), order.size());
+        model.insert(model.end(), expected.rbegin(), expected.rend());
+        EXPECT_EQ(elements(array), model) << head << " elements before";
+    }
+}
+
 TEST(TextArray, AppendReorderedPicksFromAnyStorage) {
     const uint32_t order[] = {3, 0, 2, 1};
     for (const bool compactSource : {true, false}) {
