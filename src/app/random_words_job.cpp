@@ -1,5 +1,6 @@
 // The random-word job: segmentation of the shuffle source into the character
 // pool, then the generation of the words, one per line.
+#include <algorithm>
 #include <unordered_set>
 
 #include "app/frame_pacer.h"
@@ -99,8 +100,17 @@ public:
 
 private:
     int32_t readNumber(std::string_view box) { return textToInt(ui_.readText(box)); }
-    bool addWord(int32_t length) {
-        return words_.add(composeWord(app_.state.charList, length, poolSize_));
+    bool addWord(int32_t length) { return words_.add(makeWord(length)); }
+
+    // composeWord in slices, so that a shutdown is noticed during a very long
+    // word; the draws are the same.
+    Text makeWord(int32_t length) {
+        constexpr int32_t slice = 1 << 16;
+        if (length <= slice) return composeWord(app_.state.charList, length, poolSize_);
+        Text word;
+        for (int32_t left = length; left > 0 && !app_.jobs.stopRequested(); left -= slice)
+            word += composeWord(app_.state.charList, std::min(left, slice), poolSize_);
+        return word;
     }
 
     App& app_;

@@ -36,6 +36,16 @@ protected:
         ui.set(kMax, high);
     }
 
+    void startAndShutDown(std::string_view source, std::string_view count) {
+        ui.set(kSource, source);
+        ui.set(kCount, count);
+        ui.click(kButton);
+        ui.runUntil([] { return false; }, std::chrono::milliseconds(50));
+        EXPECT_LT(closeAndShutDown(), testing::promptShutdown);
+        ui.processEvents();
+        EXPECT_EQ(ui.text(kResult), "");
+    }
+
     static std::vector<std::string> lines(const Text& result) {
         EXPECT_TRUE(result.empty() || result.ends_with("\r\n"));
         const TextArray split = textSplit(result, "\r\n");
@@ -182,14 +192,16 @@ TEST_F(RandomWordsJob, NewBoundsApplyToTheWordsMadeAfterThem) {
     EXPECT_TRUE(std::is_sorted(words.begin(), words.end()));  // all "x", then all "xx"
 }
 
-TEST_F(RandomWordsJob, ShutdownInTheMiddleEndsQuicklyAndWritesNothing) {
-    ui.set(kSource, "x");
-    ui.set(kCount, "2000000000");
-    ui.click(kButton);
-    ui.runUntil([] { return false; }, std::chrono::milliseconds(50));
-    EXPECT_LT(closeAndShutDown(), testing::promptShutdown);
-    ui.processEvents();
-    EXPECT_EQ(ui.text(kResult), "");
+// Endless jobs, very many words or one very long word: a shutdown ends them
+// quickly, and nothing more reaches the window.
+TEST_F(RandomWordsJob, ShutdownDuringVeryManyWords) {
+    ui.set(kFixed, "1");
+    startAndShutDown("x", "2000000000");
+}
+
+TEST_F(RandomWordsJob, ShutdownDuringOneVeryLongWord) {
+    ui.set(kFixed, "2000000000");
+    startAndShutDown("x", "1");
 }
 
 }  // namespace
