@@ -70,8 +70,12 @@ public:
             }
             const int32_t length = randomInRange(low, high);
             if (length > 0 && poolSize_ == 0) return Outcome::EmptyPool;
-            fruitless = addWord(length) ? 0 : fruitless + 1;
-            if (fruitless == 0) ++made;
+            if (addWord(length)) {
+                ++made;
+                fruitless = 0;
+            } else {
+                ++fruitless;
+            }
         }
         if (made > 0) ui_.setProgressPosition(kBar, made);
         return Outcome::Done;
@@ -89,8 +93,12 @@ public:
                 length = readNumber(kFixedLength);
             }
             if (length > 0 && poolSize_ == 0) return Outcome::EmptyPool;
-            fruitless = addWord(length) ? 0 : fruitless + 1;
-            if (fruitless == 0) ++made;
+            if (addWord(length)) {
+                ++made;
+                fruitless = 0;
+            } else {
+                ++fruitless;
+            }
         }
         ui_.setProgressPosition(kBar, count);
         return Outcome::Done;
