@@ -35,7 +35,7 @@ void insertPerLine(App& app) {
         do {
             appendAffixedLine(batch, prefix, lines[next], suffix);
             ++next;
-        } while (next < count && ++batchLines < maxLinesPerHandOver &&
+        } while (next < count && ++batchLines < maxLineBreaksPerHandOver &&
                  batch.size() < maxBytesPerHandOver && !pacer.due());
         ui.appendText(kResult, batch);
     }

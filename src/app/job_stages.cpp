@@ -26,14 +26,15 @@ namespace {
 // character nor a "\r\n".
 std::size_t pieceLength(std::string_view text) {
     std::size_t end = 0;
-    std::size_t lines = 0;
+    std::size_t breaks = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const bool lineFeed = text[i] == '\n';
-        i = std::min(text.size(), i + (static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1));
+        const char c = text[i];
+        i = std::min(text.size(), i + (static_cast<unsigned char>(c) >= 0x80 ? 2 : 1));
         if (end != 0 && i > maxBytesPerHandOver) return end;
-        if (lineFeed) {
+        if (c == '\r' || c == '\n') ++breaks;
+        if (c == '\n') {
             end = i;
-            if (++lines == maxLinesPerHandOver) return end;
+            if (breaks >= maxLineBreaksPerHandOver) return end;
         }
     }
     return text.size();

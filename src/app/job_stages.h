@@ -20,9 +20,9 @@ inline constexpr std::array<std::string_view, 2> characterJobButtons{"按钮_打
 inline constexpr std::array<std::string_view, 1> insertJobButtons{"按钮_插入文本"};
 
 // How much text one hand-over may add to a box. Laying out a line costs the
-// user-interface thread microseconds, so a few thousand lines keep every step
-// well inside a frame's budget.
-inline constexpr std::size_t maxLinesPerHandOver = 4096;
+// user-interface thread microseconds, so a few thousand line breaks ("\r",
+// "\n" or both) keep every step well inside a frame's budget.
+inline constexpr std::size_t maxLineBreaksPerHandOver = 4096;
 inline constexpr std::size_t maxBytesPerHandOver = 256 * 1024;
 
 void setButtonsEnabled(ControlAccess& controls, JobButtons buttons, bool enabled);
