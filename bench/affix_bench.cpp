@@ -31,7 +31,9 @@ void BM_AffixEveryLine(benchmark::State& state) {
     const std::string& source = corpus();
     for (auto _ : state) {
         state.PauseTiming();
-        nalvic::Text text = source;
+        nalvic::Text text;
+        nalvic::reserveMore(text, source.size());
+        text.append(source);
         state.ResumeTiming();
         const nalvic::TextArray lines = nalvic::textSplit(std::move(text), "\r\n");
         const nalvic::Text result = affixEveryLine(lines, source.size());

@@ -11,6 +11,7 @@
 
 #include "make_corpus.h"
 #include "text/characters.h"
+#include "text/large_buffer.h"
 #include "text/random.h"
 #include "text/shuffle.h"
 
@@ -62,7 +63,9 @@ void BM_ShuffleText(benchmark::State& state) {
         // The source text stands for the text read from the window, which
         // exists before the work starts: neither its copy nor its memory counts.
         state.PauseTiming();
-        nalvic::Text text = source;
+        nalvic::Text text;
+        nalvic::reserveMore(text, source.size());
+        text.append(source);
         state.ResumeTiming();
         const std::size_t before = liveBytes.load();
         peakBytes = before;
