@@ -14,6 +14,7 @@ MatchScanner::MatchScanner(std::string_view text, std::string_view needle, bool 
         const auto byte = static_cast<unsigned char>(needle[i]);
         small_[i] = foldCase ? lower(byte) : byte;
         capital_[i] = foldCase ? upper(byte) : byte;
+        caseBit_[i] = static_cast<unsigned char>(small_[i] ^ capital_[i]);
     }
     nextSmall_ = find(small_[0], 0);
     nextCapital_ = capital_[0] == small_[0] ? nextSmall_ : find(capital_[0], 0);
@@ -63,10 +64,10 @@ std::size_t MatchScanner::nextDense(std::size_t from) const {
     const std::size_t blockReach = blockSize + (pair ? 1 : 0);
     const auto fitsAt = [&](std::size_t at) {
         const Block first = load(at);
-        auto fits = (first == small_[0]) | (first == capital_[0]);
+        auto fits = (first | caseBit_[0]) == small_[0];
         if (pair) {
             const Block second = load(at + 1);
-            fits &= (second == small_[1]) | (second == capital_[1]);
+            fits &= (second | caseBit_[1]) == small_[1];
         }
         return fits;
     };

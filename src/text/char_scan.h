@@ -76,6 +76,9 @@ private:
     // one-byte needle.
     unsigned char small_[2] = {0, 0};
     unsigned char capital_[2] = {0, 0};
+    // 0x20 where the two differ: a byte ORed with it equals small_ exactly
+    // when it is one of the two forms, so one compare tests both.
+    unsigned char caseBit_[2] = {0, 0};
     std::size_t knownStart_ = 0;  // the latest position known to begin a character
     // Cached next places of the needle's first byte in either form; each is
     // the first at or after a point not beyond any later `from`.
