@@ -6,16 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "array_elements.h"
+
 namespace nalvic {
 namespace {
-
-using Texts = std::vector<std::string>;
-
-Texts elements(const TextArray& array) {
-    Texts out;
-    for (int32_t i = 1; i <= arrayCount(array); ++i) out.emplace_back(arrayAt(array, i));
-    return out;
-}
 
 TEST(FoldToHalfWidth, FoldsExactlyTheTableEntries) {
     struct Case {

@@ -9,16 +9,10 @@
 #include "text/characters.h"
 #include "text/random.h"
 
+#include "array_elements.h"
+
 namespace nalvic {
 namespace {
-
-using Texts = std::vector<std::string>;
-
-Texts elements(const TextArray& array) {
-    Texts out;
-    for (int32_t i = 1; i <= arrayCount(array); ++i) out.emplace_back(arrayAt(array, i));
-    return out;
-}
 
 // Distinct one- and two-byte elements, so that every move is visible.
 Texts distinctCharacters(int count) {
@@ -30,12 +24,6 @@ Texts distinctCharacters(int count) {
             out.push_back({static_cast<char>(0x81 + (i - 90) / 190), static_cast<char>(0x40 + (i - 90) % 190)});
     }
     return out;
-}
-
-TextArray arrayOf(const Texts& texts) {
-    TextArray array;
-    for (const auto& text : texts) arrayAppend(array, text);
-    return array;
 }
 
 // One block as literally as it can be written: draw, copy, remove from a

@@ -6,24 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "array_elements.h"
 #include "scan_reference.h"
 
 namespace nalvic {
 namespace {
-
-std::vector<std::string> elements(const TextArray& array) {
-    std::vector<std::string> out;
-    for (int32_t i = 1; i <= arrayCount(array); ++i) out.emplace_back(arrayAt(array, i));
-    return out;
-}
-
-TextArray arrayOf(const std::vector<std::string>& texts) {
-    TextArray array;
-    for (const auto& text : texts) arrayAppend(array, text);
-    return array;
-}
-
-using Texts = std::vector<std::string>;
 
 TEST(TextArray, AppendsCopiesIncludingEmptyElements) {
     TextArray array;
