@@ -79,5 +79,34 @@ TEST(JobRunner, CanBeDestroyedRightAfterShutdown) {
     }
 }
 
+// Thread-local clean-up (which libraries such as OpenSSL's rely on) has
+// finished for every stage by the time shutdown returns.
+struct Farewell {
+    std::atomic<int>* ended = nullptr;
+    ~Farewell() {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (ended) ++*ended;
+    }
+};
+thread_local Farewell farewell;
+
+TEST(JobRunner, ShutdownWaitsUntilEveryStageThreadHasEnded) {
+    std::atomic<int> started = 0;
+    std::atomic<int> ended = 0;
+    JobRunner jobs;
+    for (int i = 0; i < 4; ++i)
+        jobs.startJob([&] {
+            farewell.ended = &ended;
+            ++started;
+            jobs.startJob([&] {
+                farewell.ended = &ended;
+                ++started;
+            });
+        });
+    while (started < 8) std::this_thread::yield();
+    jobs.shutdown();
+    EXPECT_EQ(ended.load(), 8);
+}
+
 }  // namespace
 }  // namespace nalvic
