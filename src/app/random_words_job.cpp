@@ -59,26 +59,17 @@ public:
         const int32_t count = readNumber(kCount);
         int32_t low = readNumber(kMinLength);
         int32_t high = readNumber(kMaxLength);
-        FramePacer pacer;
         int32_t made = 0;
-        for (int fruitless = 0; made < count && fruitless < kMaxFruitlessDraws;) {
-            if (pacer.due()) {
-                if (app_.jobs.stopRequested()) return Outcome::Stopped;
+        const Outcome outcome = makeWords(
+            count, made,
+            [&] {
                 if (made > 0) ui_.setProgressPosition(kBar, made);
                 low = readNumber(kMinLength);
                 high = readNumber(kMaxLength);
-            }
-            const int32_t length = randomInRange(low, high);
-            if (length > 0 && poolSize_ == 0) return Outcome::EmptyPool;
-            if (addWord(length)) {
-                ++made;
-                fruitless = 0;
-            } else {
-                ++fruitless;
-            }
-        }
-        if (made > 0) ui_.setProgressPosition(kBar, made);
-        return Outcome::Done;
+            },
+            [&] { return randomInRange(low, high); });
+        if (outcome == Outcome::Done && made > 0) ui_.setProgressPosition(kBar, made);
+        return outcome;
     }
 
     // Words of the fixed length, read again every frame; the bar is set once,
@@ -86,12 +77,29 @@ public:
     Outcome fixedLengthWords() {
         const int32_t count = readNumber(kCount);
         int32_t length = readNumber(kFixedLength);
+        int32_t made = 0;
+        const Outcome outcome = makeWords(
+            count, made, [&] { length = readNumber(kFixedLength); }, [&] { return length; });
+        if (outcome == Outcome::Done) ui_.setProgressPosition(kBar, count);
+        return outcome;
+    }
+
+    const Text& result() const { return words_.text(); }
+
+private:
+    // Makes up to `count` words, counting them in `made`. `everyFrame` runs
+    // about once a frame (reading changed settings, showing progress);
+    // `nextLength` gives each word's length before its characters are drawn.
+    // A word refused as a repeat counts as a fruitless draw.
+    template <class EveryFrame, class NextLength>
+    Outcome makeWords(int32_t count, int32_t& made, EveryFrame everyFrame, NextLength nextLength) {
         FramePacer pacer;
-        for (int32_t made = 0, fruitless = 0; made < count && fruitless < kMaxFruitlessDraws;) {
+        for (int fruitless = 0; made < count && fruitless < kMaxFruitlessDraws;) {
             if (pacer.due()) {
                 if (app_.jobs.stopRequested()) return Outcome::Stopped;
-                length = readNumber(kFixedLength);
+                everyFrame();
             }
+            const int32_t length = nextLength();
             if (length > 0 && poolSize_ == 0) return Outcome::EmptyPool;
             if (addWord(length)) {
                 ++made;
@@ -100,13 +108,9 @@ public:
                 ++fruitless;
             }
         }
-        ui_.setProgressPosition(kBar, count);
         return Outcome::Done;
     }
 
-    const Text& result() const { return words_.text(); }
-
-private:
     int32_t readNumber(std::string_view box) { return textToInt(ui_.readText(box)); }
     bool addWord(int32_t length) { return words_.add(makeWord(length)); }
 

@@ -23,15 +23,11 @@ void joinStage(App& app) {
     if (!app.jobs.stopRequested()) setButtonsEnabled(ui, characterJobButtons, true);
 }
 
-// shuffleAllBlocks one block at a time, so that a shutdown is noticed.
+// A shutdown is noticed between blocks.
 void blockStage(App& app) {
-    TextArray& chars = app.state.charList;
-    TextArray& shuffled = app.state.shuffledList;
-    while (arrayCount(chars) > shuffleBlockSize) {
-        if (app.jobs.stopRequested()) return;
-        shuffleBlock(chars, shuffled, shuffleBlockSize);
-    }
-    shuffleBlock(chars, shuffled, arrayCount(chars));
+    if (!shuffleAllBlocks(app.state.charList, app.state.shuffledList,
+                          [&app] { return app.jobs.stopRequested(); }))
+        return;
     startStage(app, characterJobButtons, [&app] { joinStage(app); });
 }
 

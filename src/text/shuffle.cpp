@@ -162,11 +162,15 @@ void shuffleBlock(TextArray& from, TextArray& to, int32_t k) {
     from.removeFirst(count);
 }
 
-void shuffleAllBlocks(TextArray& from, TextArray& to) {
+bool shuffleAllBlocks(TextArray& from, TextArray& to, const std::function<bool()>& stop) {
     // Room for all, plus the spare bytes a block is written with.
     to.reserve(static_cast<std::size_t>(from.count()), from.byteCount() + 2 * shuffleBlockSize + 1);
-    while (from.count() > shuffleBlockSize) shuffleBlock(from, to, shuffleBlockSize);
+    while (from.count() > shuffleBlockSize) {
+        if (stop && stop()) return false;
+        shuffleBlock(from, to, shuffleBlockSize);
+    }
     shuffleBlock(from, to, from.count());
+    return true;
 }
 
 Text joinElements(const TextArray& array) { return array.joined(); }

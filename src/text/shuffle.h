@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "text/text_array.h"
 
@@ -16,8 +17,9 @@ inline constexpr int32_t shuffleBlockSize = 3000;
 void shuffleBlock(TextArray& from, TextArray& to, int32_t k);
 
 // The whole block stage: shuffleBlock over full blocks while more than a
-// block remains, then once over the rest (0..3000 elements).
-void shuffleAllBlocks(TextArray& from, TextArray& to);
+// block remains, then once over the rest (0..3000 elements). `stop`, when
+// given, is asked before each full block; false when it stopped the shuffle.
+bool shuffleAllBlocks(TextArray& from, TextArray& to, const std::function<bool()>& stop = {});
 
 // Joins all elements in order.
 Text joinElements(const TextArray& array);

@@ -44,10 +44,15 @@ std::string_view TextArray::operator[](std::size_t zeroBased) const noexcept {
     return std::string_view(bytes_).substr(start, endOf(slot) - start);
 }
 
-void TextArray::append(std::string_view text) {
-    if (slots_ - first_ >= static_cast<std::size_t>(INT32_MAX) ||
-        bytes_.size() + text.size() > UINT32_MAX)
+// Counts are 32-bit signed and byte offsets 32-bit unsigned.
+void TextArray::checkRoom(std::size_t elements, std::size_t bytes) const {
+    if (slots_ - first_ + elements > static_cast<std::size_t>(INT32_MAX) ||
+        bytes_.size() + bytes > UINT32_MAX)
         throw std::length_error("TextArray too large");
+}
+
+void TextArray::append(std::string_view text) {
+    checkRoom(1, text.size());
     if (characters_ && (text.size() == 1 || text.size() == 2)) {
         appendCharacter(text);
         return;
@@ -93,8 +98,7 @@ void TextArray::appendReordered(const TextArray& source, std::size_t first, cons
         for (const auto& copy : copies) append(copy);
         return;
     }
-    if (slots_ - first_ + n > static_cast<std::size_t>(INT32_MAX) || bytes_.size() + 2 * n > UINT32_MAX)
-        throw std::length_error("TextArray too large");
+    checkRoom(n, 2 * n);
     if (n == 0) return;
     // The order may reach anywhere in the source: first read the range it
     // covers in one sequential pass, as (first byte, second byte, wide).
@@ -151,9 +155,7 @@ void TextArray::appendCharacters(std::string_view text) {
         }
         return;
     }
-    if (slots_ - first_ + text.size() > static_cast<std::size_t>(INT32_MAX) ||
-        bytes_.size() + text.size() > UINT32_MAX)
-        throw std::length_error("TextArray too large");
+    checkRoom(text.size(), text.size());
     const std::size_t base = bytes_.size();
     makeRoom(bytes_, text.size());
     bytes_.append(text);

@@ -65,6 +65,9 @@ public:
 private:
     static constexpr std::size_t groupSize = 64;
 
+    // Throws std::length_error unless `elements` more elements holding
+    // `bytes` more bytes fit.
+    void checkRoom(std::size_t elements, std::size_t bytes) const;
     std::size_t startOf(std::size_t slot) const noexcept;
     std::size_t endOf(std::size_t slot) const noexcept;
     void appendCharacter(std::string_view text);

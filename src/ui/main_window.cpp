@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <limits>
@@ -13,15 +12,13 @@
 #include "ui/app_icon.h"
 #include "ui/number_key_filter.h"
 #include "ui/page_control.h"
+#include "ui/progress_bar.h"
 #include "ui/transparent_label.h"
+#include "ui/utf8.h"
 #include "ui/window_placement.h"
 
 namespace nalvic {
 namespace {
-
-QString qs(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 // Page controls are given relative to the whole tab control.
 QRect onPage(int x, int y, int w, int h) { return {PageControl::onPage(x, y), QSize(w, h)}; }
@@ -36,7 +33,7 @@ void widenToFit(QWidget* widget) {
 
 template <class W>
 W* MainWindow::place(W* widget, std::string_view name, QRect geometry) {
-    widget->setObjectName(qs(name));
+    widget->setObjectName(fromUtf8(name));
     widget->setGeometry(geometry);
     controls_.emplace(std::string(name), widget);
     return widget;
@@ -197,10 +194,7 @@ void MainWindow::buildInsertPage(QWidget* page) {
 void MainWindow::buildShufflePage(QWidget* page) {
     place(makeLargeBox(page), "编辑框_打乱原文本", onPage(8, 40, 640, 152));
     place(makeButton(page, "清空"), "按钮_清空打乱原文本", onPage(591, 168, 56, 27));
-    auto* progress = place(new QProgressBar(page), "进度条_打乱重排", onPage(9, 195, 640, 16));
-    progress->setRange(0, 100);
-    progress->setValue(0);
-    progress->setTextVisible(false);
+    place(new ProgressBar(page), "进度条_打乱重排", onPage(9, 195, 640, 16));
     place(makeLargeBox(page), "编辑框_打乱重排文本", onPage(8, 216, 288, 211));
     place(makeButton(page, "打乱"), "按钮_打乱", onPage(16, 432, 56, 32));
     place(makeButton(page, "复制"), "按钮_复制打乱文本", onPage(123, 432, 56, 32));

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -19,26 +18,12 @@
 #include "ui/gbk_codec.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/progress_bar.h"
+#include "ui/utf8.h"
 #include "ui/window_style.h"
 
 namespace nalvic {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The logical range of a progress bar, kept beside the widget: a bar whose
-// maximum is 0 shows an empty range of 0..1 instead of Qt's busy indicator.
-constexpr const char* kMaximum = "nalvicMaximum";
-constexpr const char* kPosition = "nalvicPosition";
-
-void showProgress(QProgressBar& bar) {
-    const int maximum = bar.property(kMaximum).toInt();
-    const int position = bar.property(kPosition).toInt();
-    bar.setRange(0, maximum > 0 ? maximum : 1);
-    bar.setValue(std::min(position, maximum));
-}
 
 Text boxText(const QWidget* widget) {
     if (auto* large = qobject_cast<const QPlainTextEdit*>(widget))
@@ -134,19 +119,11 @@ int32_t QtControls::uiReadChecked(std::string_view control) {
 }
 
 void QtControls::uiSetProgressMaximum(std::string_view control, int32_t value) {
-    if (auto* bar = qobject_cast<QProgressBar*>(find(control))) {
-        if (!bar->property(kPosition).isValid()) bar->setProperty(kPosition, bar->value());
-        bar->setProperty(kMaximum, value);
-        showProgress(*bar);
-    }
+    if (auto* bar = qobject_cast<ProgressBar*>(find(control))) bar->setLogicalMaximum(value);
 }
 
 void QtControls::uiSetProgressPosition(std::string_view control, int32_t value) {
-    if (auto* bar = qobject_cast<QProgressBar*>(find(control))) {
-        if (!bar->property(kMaximum).isValid()) bar->setProperty(kMaximum, bar->maximum());
-        bar->setProperty(kPosition, value);
-        showProgress(*bar);
-    }
+    if (auto* bar = qobject_cast<ProgressBar*>(find(control))) bar->setLogicalPosition(value);
 }
 
 void QtControls::uiSetEnabled(std::string_view control, bool enabled) {
